@@ -15,6 +15,11 @@ std::deque<ClassRecord>& recordStore() {
   return store;
 }
 
+std::unordered_map<std::string, const ClassRecord*>& recordsByName() {
+  static std::unordered_map<std::string, const ClassRecord*> byName;
+  return byName;
+}
+
 std::string lowered(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -121,13 +126,20 @@ void functionMismatch(const MethodSlot& fn, std::string_view signature, const ch
 }
 }  // namespace detail
 
+const ClassRecord* RuntimeLookupClass(std::string_view name) {
+  auto it = recordsByName().find(std::string(name));
+  return it == recordsByName().end() ? nullptr : it->second;
+}
+
 const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& spec) {
   if (cache) return *cache;
+  if (recordsByName().count(spec.name)) throw std::logic_error("class " + spec.name + " is built twice");
   const ClassRecord* super = spec.superLookup ? spec.superLookup() : nullptr;
   const ClassCounts& n = spec.counts;
   ClassRecord* r = RuntimeNewClass(super, n.methodInfo, n.interfaces, n.events, n.fifth, n.properties,
                                    n.classAttributes);
   cache = r;
+  recordsByName()[spec.name] = r;
 
   r->name = RuntimeLockString(String(spec.name));
   r->interfaceFlag = 0;

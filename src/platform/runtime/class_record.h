@@ -288,6 +288,9 @@ struct ClassSpec {
   ObjectFactory factory = nullptr;
 };
 
+// The record built under that class name, or null.
+const ClassRecord* RuntimeLookupClass(std::string_view name);
+
 // Builds the record of the spec into `cache` unless it already holds one.
 // The record is stored in the cache before it is filled, so a lookup made
 // while it is being built finds it. Throws std::logic_error naming the class
