@@ -53,7 +53,9 @@ void Delegate_IM_Invoke(Delegate& d, Object* sender) {
   callFn<void(Object*)>(d.function(), "%%o<BevelButton>", *target, sender);
 }
 
-MethodSlot DelegateInvokeOneObject() { return makeFunction("Delegate.IM_Invoke", "( BevelButton )", &Delegate_IM_Invoke); }
+MethodSlot DelegateInvokeOneObject() {
+  return makeFunction("Delegate.IM_Invoke", "( BevelButton )", &Delegate_IM_Invoke);
+}
 
 void RuntimeAddEventHandler(Object& obj, std::size_t event, EventStub stub, Delegate& d) {
   AttachedHandlers*& handlers = obj.attachedHandlers();
