@@ -24,6 +24,9 @@ const rt::ClassRecord& QuitMenuItemClass();
 const rt::ClassRecord& MouseEventsInterface();   // "_MouseEvents": _MouseDown, _MouseDrag, _MouseUp
 const rt::ClassRecord& ActionSourceInterface();  // "actionSource"
 const rt::ClassRecord& PaneChildInterface();     // "_PaneChild": _SetWindow, Window, _Index, _SetIndex
+// "actionNotificationReceiver": PerformAction(sender), what an action source
+// calls on the receivers added to it.
+const rt::ClassRecord& ActionNotificationReceiverInterface();
 
 // Builds every framework record (the first step of class initialisation).
 void buildFrameworkClasses();
