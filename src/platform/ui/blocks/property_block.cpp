@@ -111,10 +111,9 @@ class Walker {
     return word;
   }
 
-  // Two's complement, spelled out so no conversion is out of range.
-  static std::int32_t toInt32(std::uint32_t word) {
-    return word < 0x80000000u ? static_cast<std::int32_t>(word) : -static_cast<std::int32_t>(0xFFFFFFFFu - word) - 1;
-  }
+  // Two's complement: the conversion is modulo 2^32, so 80 00 00 00 is the
+  // smallest Int32.
+  static std::int32_t toInt32(std::uint32_t word) { return static_cast<std::int32_t>(word); }
 
   std::string_view take(const DecodedEntry& e, std::size_t n, const char* what) {
     const std::size_t left = bytes_.size() - pos_;
