@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/runtime/class_record.h"
-#include "platform/ui/classes.h"
 #include "window/property_blocks.h"
 
 namespace fuzzblocks {
@@ -24,19 +22,6 @@ inline std::uint8_t selectorOf(blocks::ObjectKind kind) {
     if (kKinds[i] == kind) return static_cast<std::uint8_t>(i);
   }
   return 0;
-}
-
-inline const rt::ClassRecord& classOf(blocks::ObjectKind kind) {
-  switch (kind) {
-    case blocks::ObjectKind::Window: return ui::WindowClass();
-    case blocks::ObjectKind::TextArea: return ui::TextAreaClass();
-    case blocks::ObjectKind::Label: return ui::LabelClass();
-    case blocks::ObjectKind::Oval: return ui::OvalClass();
-    case blocks::ObjectKind::Line: return ui::LineClass();
-    case blocks::ObjectKind::Timer: return ui::TimerClass();
-    case blocks::ObjectKind::BevelButton: return ui::BevelButtonClass();
-  }
-  return ui::WindowClass();
 }
 
 }  // namespace fuzzblocks

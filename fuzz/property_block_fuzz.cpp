@@ -16,6 +16,7 @@
 #include "block_classes.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/ui/blocks/property_block.h"
+#include "platform/ui/classes.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const blocks::ObjectKind kind = fuzzblocks::kKinds[data[0] % fuzzblocks::kKinds.size()];
-  const rt::ClassRecord& cls = fuzzblocks::classOf(kind);
+  const rt::ClassRecord& cls = blocks::frameworkClass(kind);
   const std::string_view block(reinterpret_cast<const char*>(data + 1), size - 1);
 
   std::vector<ui::DecodedEntry> entries;

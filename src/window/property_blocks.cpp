@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/runtime/exceptions.h"
+#include "platform/ui/classes.h"
 #include "platform/ui/controls.h"
 
 namespace blocks {
@@ -475,17 +476,18 @@ rt::String toString(const StringLiteral& literal) {
   return rt::String::fromBytes(literal.content(), literal.encoding);
 }
 
-std::string_view frameworkClassName(ObjectKind kind) {
+const rt::ClassRecord& frameworkClass(ObjectKind kind) {
   switch (kind) {
-    case ObjectKind::Window: return "Window";
-    case ObjectKind::TextArea: return "TextArea";
-    case ObjectKind::Label: return "Label";
-    case ObjectKind::Oval: return "Oval";
-    case ObjectKind::Line: return "Line";
-    case ObjectKind::Timer: return "Timer";
-    case ObjectKind::BevelButton: return "BevelButton";
+    case ObjectKind::Window: return ui::WindowClass();
+    case ObjectKind::TextArea: return ui::TextAreaClass();
+    case ObjectKind::Label: return ui::LabelClass();
+    case ObjectKind::Oval: return ui::OvalClass();
+    case ObjectKind::Line: return ui::LineClass();
+    case ObjectKind::Timer: return ui::TimerClass();
+    case ObjectKind::BevelButton: return ui::BevelButtonClass();
   }
-  return "";
+  rt::raiseRuntimeException(rt::String("no framework class for block kind " +
+                                       std::to_string(static_cast<int>(kind))));
 }
 
 rt::Value toValue(const Entry& entry) {

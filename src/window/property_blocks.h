@@ -9,6 +9,7 @@
 #include <span>
 #include <string_view>
 
+#include "platform/runtime/class_record.h"
 #include "platform/runtime/string.h"
 #include "platform/runtime/value.h"
 
@@ -51,7 +52,7 @@ const StringLiteral& FudaButton(std::int32_t index);
 
 // The framework class a block is read against.
 enum class ObjectKind { Window, TextArea, Label, Oval, Line, Timer, BevelButton };
-std::string_view frameworkClassName(ObjectKind kind);
+const rt::ClassRecord& frameworkClass(ObjectKind kind);
 
 // One entry as the tables write it. The type is the one the framework gives
 // the property the key names; it fixes the value's form in the block.

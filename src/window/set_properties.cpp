@@ -2,8 +2,8 @@
 
 #include "platform/ui/blocks/property_block.h"
 
-namespace window {
+namespace window1 {
 
 void _SetProperties(rt::Object* obj, const rt::String& block) { ui::RuntimeMassPropertySetter(obj, block); }
 
-}  // namespace window
+}  // namespace window1

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -105,6 +106,13 @@ inline std::vector<ExpectedBlock> expectedBlocks() {
       button("FudaButton", 4, 109, 376, 388, 49, 18, "", 471, &blocks::FudaButton(4)),
       button("TokutenButton", kNone, 397, 119, 130, 41, 19, "0", 475, &blocks::TokutenButton),
   };
+}
+
+inline const blocks::Block& blockOf(const blocks::StringLiteral& lit) {
+  for (const blocks::Block& b : blocks::all()) {
+    if (b.literal == &lit) return b;
+  }
+  throw std::logic_error("not one of the twenty blocks");
 }
 
 // "Name 3" style label for traces.

@@ -1,5 +1,5 @@
 // The twenty blocks: their literal form, their lengths, and what a reader
-// finds in them (decoded against a record that types every block key).
+// finds in them when it reads each against its framework class.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +9,6 @@
 #include "expected_blocks.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/ui/blocks/property_block.h"
-#include "test_records.h"
 #include "window/property_blocks.h"
 
 namespace {
@@ -18,7 +17,7 @@ using namespace std::string_literals;
 using blocktest::ExpectedBlock;
 
 std::vector<ui::DecodedEntry> decode(const blocks::StringLiteral& lit) {
-  return ui::decodePropertyBlock(blocktest::allBlockKeysClass(), lit.content());
+  return ui::decodePropertyBlock(blocks::frameworkClass(blocktest::blockOf(lit).kind), lit.content());
 }
 
 const ui::DecodedEntry* entryNamed(const std::vector<ui::DecodedEntry>& entries, std::string_view property) {
@@ -33,6 +32,16 @@ std::size_t positionOf(const std::vector<ui::DecodedEntry>& entries, std::string
     if (entries[i].key == key) return i;
   }
   return entries.size();
+}
+
+const char* typeText(rt::ValueType t) {
+  switch (t) {
+    case rt::ValueType::Int32: return "i4";
+    case rt::ValueType::Boolean: return "b";
+    case rt::ValueType::Color: return "c";
+    case rt::ValueType::String: return "s";
+    default: return "?";
+  }
 }
 
 TEST(PropertyBlocks, TheTwentyBlocksComeInTableOrderWithTheirByteLengths) {
@@ -88,6 +97,21 @@ TEST(PropertyBlocks, ElementBlocksExistOnlyForTheArraysIndices) {
   EXPECT_THROW(blocks::FudaButton(5), rt::Raised);
   EXPECT_THROW(blocks::FudaButton(INT32_MIN), rt::Raised);
   EXPECT_NE(&blocks::MiniLabel(0), &blocks::MiniLabel(1));
+}
+
+TEST(PropertyBlocks, EveryKeyNamesASettableFrameworkPropertyOfItsValuesType) {
+  for (const blocks::Block& b : blocks::all()) {
+    const rt::ClassRecord& cls = blocks::frameworkClass(b.kind);
+    for (const blocks::Entry& e : b.entries) {
+      const rt::PropertyEntry* p = cls.findProperty(e.key);
+      if (!p) {
+        ADD_FAILURE() << cls.name.str() << " has no property for the key \"" << e.key << "\" of block " << b.name;
+        continue;
+      }
+      EXPECT_EQ(p->type.str(), typeText(e.type)) << cls.name.str() << "." << p->name.str();
+      EXPECT_NE(p->setter, nullptr) << cls.name.str() << "." << p->name.str() << " cannot be set";
+    }
+  }
 }
 
 TEST(PropertyBlocks, DecodingEachBlockGivesBackItsTableEntriesInStoredOrder) {

@@ -62,9 +62,4 @@ inline const rt::ClassRecord& buildGadgetClass(const rt::ClassRecord*& cache, co
   return rt::buildClass(cache, spec);
 }
 
-// Every key of the twenty blocks with the type its property has, written as
-// the framework names the properties (four differ in letter case from the
-// keys in the blocks).
-const rt::ClassRecord& allBlockKeysClass();
-
 }  // namespace blocktest
