@@ -309,6 +309,8 @@ constexpr void forEachBlock(Visit&& visit) {
 }
 
 // --- encoding --------------------------------------------------------------
+// All of it runs at compile time: a table entry that cannot be encoded stops
+// the build at its throw, and the blocks end up as constant bytes.
 
 constexpr std::size_t encodedSize(const Entry& e) {
   std::size_t value = 0;
@@ -342,6 +344,7 @@ constexpr Sizes measure() {
 }
 
 constexpr Sizes kSizes = measure();
+static_assert(kSizes.blocks == 20, "the window and its nineteen controls");
 
 struct Placed {
   std::string_view name;
