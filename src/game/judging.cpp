@@ -1,0 +1,54 @@
+#include "game/judging.h"
+
+#include "game/state.h"
+#include "game/view.h"
+#include "platform/runtime/exceptions.h"
+#include "platform/runtime/functions.h"
+#include "platform/ui/framework.h"
+
+namespace game {
+
+const rt::ClassRecord* cardClass() {
+  // Found by name until the cards' class has a lookup of its own; this is the
+  // one place to call that lookup instead. Records are never rebuilt or
+  // freed, so one that has been found is kept; a missing one is asked for
+  // again at the next press.
+  static const rt::ClassRecord* found = nullptr;
+  if (!found) found = rt::RuntimeLookupClass("Window1.FudaButton");
+  return found;
+}
+
+namespace {
+// The sender as a card, or nil when it is none (or no card class exists).
+rt::Ref<rt::Object> asCard(rt::Object* sender) {
+  const rt::ClassRecord* cls = cardClass();
+  return cls ? rt::RuntimeCheckCast(sender, *cls) : nullptr;
+}
+}  // namespace
+
+void FudaButton_Action(rt::Object& self, rt::Object* sender) {
+  const rt::Ref<rt::Object> card = asCard(sender);
+  if (!card) rt::RaiseNilObjectException();
+
+  const std::int32_t step = Kaisu(self);
+  if (step >= 2 && step <= 9) {
+    const std::int32_t i = ui::Control_Index_Get(card.get(), 0);
+    if (Key(self) == i) {
+      if (step <= 8) {
+        setCircleVisible(self, true);
+        setTokuten(self, rt::addWrapping(Tokuten(self), 10));
+      } else {
+        setTokuten(self, rt::addWrapping(Tokuten(self), 10));
+        setCircleVisible(self, true);
+      }
+    } else {
+      setCrossLineVisible(self, 0, true);
+      setCrossLineVisible(self, 1, true);
+    }
+  }
+
+  showScore(self);
+  setKaisu(self, rt::addWrapping(Kaisu(self), 1));
+}
+
+}  // namespace game
