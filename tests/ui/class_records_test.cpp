@@ -68,6 +68,7 @@ TEST(FrameworkClassRecords, BuildingAgainKeepsEveryRecord) {
   EXPECT_EQ(rt::RuntimeLookupClass("BevelButton"), button);
 }
 
+// clang-format off
 struct SlotNames {
   Lookup cls;
   std::size_t first;
@@ -130,6 +131,8 @@ const SlotNames kSlotNames[] = {
       "MenuBar._InstallClone"}},
 };
 
+// clang-format on
+
 TEST(FrameworkClassRecords, EverySlotHoldsTheMemberOfItsNumber) {
   for (const SlotNames& row : kSlotNames) {
     const rt::ClassRecord& r = row.cls();
@@ -179,6 +182,7 @@ TEST(FrameworkClassRecords, SlotsThatProgramCodeCallsHoldTheSignatureItCallsThem
   }
 }
 
+// clang-format off
 struct EventNames {
   Lookup cls;
   std::size_t first;
@@ -202,6 +206,8 @@ const EventNames kEventNames[] = {
     {ui::TimerClass, 0, {"Action"}},
     {ui::MenuBarClass, 0, {"Action", "EnableMenu"}},
 };
+
+// clang-format on
 
 TEST(FrameworkClassRecords, EventsAreNumberedOnThroughTheClassChain) {
   for (const EventNames& row : kEventNames) {
@@ -261,7 +267,9 @@ TEST(FrameworkClassRecords, InterfaceRecordsAreFlaggedAndNameTheirMembers) {
   };
   const Row rows[] = {
       {ui::MouseEventsInterface, "_MouseEvents", {"_MouseDown", "_MouseDrag", "_MouseUp"}},
-      {ui::ActionSourceInterface, "actionSource", {"addActionNotificationReceiver", "removeActionNotificationReceiver"}},
+      {ui::ActionSourceInterface,
+       "actionSource",
+       {"addActionNotificationReceiver", "removeActionNotificationReceiver"}},
       {ui::PaneChildInterface, "_PaneChild", {"_SetWindow", "Window", "_Index", "_SetIndex"}},
       {ui::ActionNotificationReceiverInterface, "actionNotificationReceiver", {"PerformAction"}},
   };

@@ -112,7 +112,8 @@ TEST_F(FrameworkFunctions, BeforeThePluginTableIsFilledTheBevelButtonSettersRais
   for (const Call& c : allCalls()) {
     if (!std::string(c.function).starts_with("BevelButton.")) continue;
     auto r = raised([&] { c.run(b.get()); });
-    EXPECT_NE(r.message.find("plug-in entry table is not filled"), std::string::npos) << c.function << ": " << r.message;
+    EXPECT_NE(r.message.find("plug-in entry table is not filled"), std::string::npos)
+        << c.function << ": " << r.message;
   }
 }
 
@@ -124,8 +125,7 @@ TEST_F(FrameworkFunctions, ThePluginTableHoldsSeventyEntriesOfTheBevelButton) {
                            "BevelButton.AddRow", "BevelButton.=List", "BevelButton.Constructor", "BevelButton.Push"}) {
     EXPECT_EQ(rt::RuntimeLookupPluginEntrypoint(text).member, text);
   }
-  EXPECT_EQ(raised([] { rt::RuntimeLookupPluginEntrypoint("BevelButton.Visible.Set"); }).className,
-            "RuntimeException");
+  EXPECT_EQ(raised([] { rt::RuntimeLookupPluginEntrypoint("BevelButton.Visible.Set"); }).className, "RuntimeException");
   ui::RuntimeInitPluginEntrypoints();  // a second fill replaces the first
   EXPECT_EQ(rt::pluginEntrypointCount(), 70u);
 }
@@ -157,11 +157,8 @@ TEST_F(FrameworkFunctions, AProgramTimersIndexIsItsOwnField) {
   spec.counts = {12, 1, 1, 0, 5, 0};
   spec.ownFieldBytes = 4;
   spec.slotCount = 4;
-  spec.properties = {rt::PropertyDecl{.name = "Index",
-                                      .type = "i4",
-                                      .getter = rt::Int32_GetValue,
-                                      .setter = rt::Int32_SetValue,
-                                      .fieldStorage = true}};
+  spec.properties = {rt::PropertyDecl{
+      .name = "Index", .type = "i4", .getter = rt::Int32_GetValue, .setter = rt::Int32_SetValue, .fieldStorage = true}};
   rt::Ref<ui::Timer> t = make<ui::Timer>(rt::buildClass(cache, spec));
   EXPECT_EQ(ui::Control_Index_Get(t.get(), 0), 0);  // a zeroed field
   ui::Control_Index_Set(t.get(), 0, -5);
@@ -213,9 +210,9 @@ class ControlBehaviour : public uitest::FrameworkTest {
   // Hooks the button's Action the way the program does: a delegate on a
   // target it holds weakly, attached through the event's stub.
   void hookAction(ui::BevelButton& b, rt::Object& target) {
-    rt::Ref<rt::Delegate> d =
-        rt::RuntimeCreateDelegate(rt::DelegateInvokeOneObject(), rt::makeSlot("Test.onAction", "%%o<BevelButton>", &onAction),
-                                  &target, "( BevelButton )", 1);
+    rt::Ref<rt::Delegate> d = rt::RuntimeCreateDelegate(rt::DelegateInvokeOneObject(),
+                                                        rt::makeSlot("Test.onAction", "%%o<BevelButton>", &onAction),
+                                                        &target, "( BevelButton )", 1);
     rt::RuntimeAddEventHandler(b, ui::event::kBevelButtonAction, &rt::AddHandlerStub<ui::event::kBevelButtonAction>,
                                *d);
   }
@@ -351,8 +348,8 @@ TEST_F(ControlBehaviour, DropTypesAreRecordedOnceEach) {
   rt::callSlot<void()>(o, 7, "%%");
   rt::callSlot<void(const rt::String&)>(o, 9, "%%s", rt::String("text/plain"));
   EXPECT_EQ(oval->acceptedDropTypes().str(), "file:text/plain\ntext");
-  EXPECT_FALSE(rt::callSlot<bool(std::int32_t, std::int32_t, std::int32_t, std::int32_t)>(o, 18, "%b%i4i4i4i4", 0, 0,
-                                                                                           0, 1));
+  EXPECT_FALSE(
+      rt::callSlot<bool(std::int32_t, std::int32_t, std::int32_t, std::int32_t)>(o, 18, "%b%i4i4i4i4", 0, 0, 0, 1));
 }
 
 }  // namespace

@@ -14,14 +14,14 @@
 
 namespace {
 
-using uitest::make;
-using uitest::raised;
 using ui::slot::kMenuItemAppend;
 using ui::slot::kMenuItemAppendSig;
 using ui::slot::kMenuItemChild;
 using ui::slot::kMenuItemChildSig;
 using ui::slot::kMenuItemLookup;
 using ui::slot::kMenuItemLookupSig;
+using uitest::make;
+using uitest::raised;
 
 class Menus : public uitest::FrameworkTest {
  protected:

@@ -25,6 +25,7 @@ struct KeysOfType {
 };
 
 // Every key of the program's property blocks, by the class it is applied to.
+// clang-format off
 const KeysOfType kBlockKeys[] = {
     {ui::WindowClass, "i4",
      {"Placement", "Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight", "Frame", "MacProcID"}},
@@ -67,6 +68,8 @@ const KeysOfType kBlockKeys[] = {
     {ui::BevelButtonClass, "c", {"BackColor", "TextColor"}},
 };
 
+// clang-format on
+
 class Properties : public uitest::FrameworkTest {};
 
 TEST_F(Properties, EveryBlockKeyNamesAWritablePropertyOfItsTypeOnItsClass) {
@@ -91,8 +94,8 @@ rt::Value distinct(const std::string& type, int n) {
 // A value set under one key must come back under that key and no other: no
 // two properties share storage.
 TEST_F(Properties, EveryBlockKeyKeepsItsOwnValue) {
-  for (Lookup cls : {ui::WindowClass, ui::TextAreaClass, ui::LabelClass, ui::OvalClass, ui::LineClass,
-                     ui::TimerClass, ui::BevelButtonClass}) {
+  for (Lookup cls : {ui::WindowClass, ui::TextAreaClass, ui::LabelClass, ui::OvalClass, ui::LineClass, ui::TimerClass,
+                     ui::BevelButtonClass}) {
     rt::Ref<ui::Model> m = make<ui::Model>(cls());
     std::vector<std::pair<const char*, rt::Value>> set;
     int n = 0;
@@ -137,8 +140,8 @@ TEST_F(Properties, TheProgramsOwnSettingsHaveTheirTypes) {
     const char* type;
   };
   const Row rows[] = {
-      {ui::TextAreaClass, "LineSpacing", "d"}, {ui::TextAreaClass, "TextUnit", "i4"},
-      {ui::LabelClass, "TextUnit", "i4"},      {ui::BevelButtonClass, "TextSize", "f"},
+      {ui::TextAreaClass, "LineSpacing", "d"},  {ui::TextAreaClass, "TextUnit", "i4"},
+      {ui::LabelClass, "TextUnit", "i4"},       {ui::BevelButtonClass, "TextSize", "f"},
       {ui::BevelButtonClass, "TextUnit", "i4"}, {ui::WindowClass, "MenuBar", "o<MenuBar>"},
   };
   for (const Row& row : rows) {
@@ -155,18 +158,12 @@ TEST_F(Properties, AFreshControlIsVisibleEnabledAndOutsideAnyArray) {
     rt::Value value;
   };
   const Row rows[] = {
-      {ui::BevelButtonClass, "Visible", true},
-      {ui::BevelButtonClass, "Enabled", true},
-      {ui::BevelButtonClass, "Index", ui::kNoIndex},
-      {ui::BevelButtonClass, "Caption", rt::String()},
-      {ui::BevelButtonClass, "TextSize", 0.0},
-      {ui::LabelClass, "Index", ui::kNoIndex},
-      {ui::LineClass, "LineColor", rt::Color{0, 0, 0}},
-      {ui::TextAreaClass, "LineSpacing", 1.0},
-      {ui::TimerClass, "Mode", std::int32_t{0}},
-      {ui::TimerClass, "Enabled", true},
-      {ui::MenuItemClass, "AutoEnable", false},
-      {ui::WindowClass, "MenuBar", rt::Ref<rt::Object>()},
+      {ui::BevelButtonClass, "Visible", true},          {ui::BevelButtonClass, "Enabled", true},
+      {ui::BevelButtonClass, "Index", ui::kNoIndex},    {ui::BevelButtonClass, "Caption", rt::String()},
+      {ui::BevelButtonClass, "TextSize", 0.0},          {ui::LabelClass, "Index", ui::kNoIndex},
+      {ui::LineClass, "LineColor", rt::Color{0, 0, 0}}, {ui::TextAreaClass, "LineSpacing", 1.0},
+      {ui::TimerClass, "Mode", std::int32_t{0}},        {ui::TimerClass, "Enabled", true},
+      {ui::MenuItemClass, "AutoEnable", false},         {ui::WindowClass, "MenuBar", rt::Ref<rt::Object>()},
   };
   for (const Row& row : rows) {
     rt::Ref<ui::Model> m = make<ui::Model>(row.cls());

@@ -27,9 +27,7 @@ void note(rt::Object&) {
   journal().push_back(Text);
 }
 
-void noteControlOpen(rt::Object& self) {
-  journal().push_back("open " + dynamic_cast<ui::Control&>(self).name().str());
-}
+void noteControlOpen(rt::Object& self) { journal().push_back("open " + dynamic_cast<ui::Control&>(self).name().str()); }
 
 const rt::ClassRecord& JournalLabelClass();
 
@@ -149,9 +147,8 @@ TEST_F(WindowModel, TheProgramsSlotsCreateRegisterAndFindControls) {
   button.setIndex(3);
   rt::callSlot<void(const rt::String&, rt::Object*)>(w, ui::slot::kWindowAddControl, ui::slot::kWindowAddControlSig,
                                                      rt::String("FudaButton"), obj.get());
-  auto byName = rt::callSlot<rt::Ref<rt::Object>(const rt::String&)>(w, ui::slot::kWindowControlByName,
-                                                                     ui::slot::kWindowControlByNameSig,
-                                                                     rt::String("FudaButton"));
+  auto byName = rt::callSlot<rt::Ref<rt::Object>(const rt::String&)>(
+      w, ui::slot::kWindowControlByName, ui::slot::kWindowControlByNameSig, rt::String("FudaButton"));
   auto byIndex = rt::callSlot<rt::Ref<rt::Object>(const rt::String&, std::int32_t)>(
       w, ui::slot::kWindowControlByNameIndex, ui::slot::kWindowControlByNameIndexSig, rt::String("FudaButton"), 3);
   EXPECT_EQ(byName.get(), obj.get());

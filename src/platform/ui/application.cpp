@@ -48,13 +48,9 @@ void Application::addMenuHandler(const rt::String& name, const rt::MethodSlot* h
   menuHandlers_.emplace_back(name, handler);
 }
 
-void Application::addPollableObject(rt::Object* obj) {
-  addUnique(pollables_, obj, "Application._AddPollableObject");
-}
+void Application::addPollableObject(rt::Object* obj) { addUnique(pollables_, obj, "Application._AddPollableObject"); }
 
-void Application::removePollableObject(rt::Object* obj) {
-  std::erase(pollables_, rt::Ref<rt::Object>::retain(obj));
-}
+void Application::removePollableObject(rt::Object* obj) { std::erase(pollables_, rt::Ref<rt::Object>::retain(obj)); }
 
 void Application::addTrayItem(rt::Object* item) { addUnique(trayItems_, item, "Application.AddTrayItem"); }
 

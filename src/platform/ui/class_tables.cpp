@@ -109,8 +109,8 @@ std::vector<rt::Value> addProperties(const ClassTable& t, const rt::ClassRecord*
 rt::Value readProperty(rt::Object& obj, std::size_t position) {
   const auto& props = obj.classRecord().properties;
   if (position >= props.size() || !props[position].getter) {
-    rt::raiseRuntimeException(rt::String(obj.classRecord().name.str() + " has no property number " +
-                                         std::to_string(position)));
+    rt::raiseRuntimeException(
+        rt::String(obj.classRecord().name.str() + " has no property number " + std::to_string(position)));
   }
   return props[position].getter(obj, props[position].storage);
 }
@@ -118,8 +118,8 @@ rt::Value readProperty(rt::Object& obj, std::size_t position) {
 void writeProperty(rt::Object& obj, std::size_t position, const rt::Value& v) {
   const auto& props = obj.classRecord().properties;
   if (position >= props.size() || !props[position].setter) {
-    rt::raiseRuntimeException(rt::String(obj.classRecord().name.str() + " has no settable property number " +
-                                         std::to_string(position)));
+    rt::raiseRuntimeException(
+        rt::String(obj.classRecord().name.str() + " has no settable property number " + std::to_string(position)));
   }
   props[position].setter(obj, props[position].storage, v);
 }

@@ -63,10 +63,10 @@ struct ClassTable {
   // all counts include the inherited members.
   rt::ClassCounts counts;
   std::size_t slotCount = 0;
-  std::vector<SlotRow> slots;  // own and overridden slots, in slot order
-  std::vector<const char*> events;  // own events, numbered on from the superclass's
+  std::vector<SlotRow> slots;                              // own and overridden slots, in slot order
+  std::vector<const char*> events;                         // own events, numbered on from the superclass's
   std::vector<std::pair<std::size_t, std::size_t>> bound;  // (event, slot of its class-level handler)
-  std::vector<PropRow> properties;  // own, behind the superclass's
+  std::vector<PropRow> properties;                         // own, behind the superclass's
   std::vector<InterfaceRow> interfaces;
   rt::ObjectFactory factory = nullptr;
 };

@@ -38,6 +38,9 @@ const rt::Color kWhite{255, 255, 255};
 
 }  // namespace
 
+// Tables are laid out as tables.
+// clang-format off
+
 // --- interfaces ----------------------------------------------------------------
 
 const rt::ClassRecord& MouseEventsInterface() {
@@ -692,6 +695,8 @@ const rt::ClassRecord& QuitMenuItemClass() {
     .factory = make<QuitMenuItem>,
   });
 }
+
+// clang-format on
 
 void buildFrameworkClasses() {
   MouseEventsInterface();

@@ -55,7 +55,8 @@ void ActionReceivers::add(rt::Object* receiver, const char* member) {
 }
 
 void ActionReceivers::remove(rt::Object* receiver) {
-  std::erase_if(receivers_, [&](const rt::WeakRef<rt::Object>& r) { return r.expired() || r.lock().get() == receiver; });
+  std::erase_if(receivers_,
+                [&](const rt::WeakRef<rt::Object>& r) { return r.expired() || r.lock().get() == receiver; });
 }
 
 std::size_t ActionReceivers::count() const {

@@ -21,15 +21,15 @@ namespace {
 constexpr std::size_t kPluginEntries = 70;
 
 [[noreturn]] void wrongClass(const char* function, const rt::Object& obj, const std::string& wanted) {
-  rt::raiseRuntimeException(rt::String(std::string(function) + ": an object of class " + obj.classRecord().name.str() +
-                                       " is no " + wanted));
+  rt::raiseRuntimeException(
+      rt::String(std::string(function) + ": an object of class " + obj.classRecord().name.str() + " is no " + wanted));
 }
 
 void checkIndex(const char* function, std::int32_t index) {
   // These properties are no arrays: the index argument is always 0.
   if (index != 0) {
-    rt::raiseRuntimeException(rt::String(std::string(function) + ": index argument " + std::to_string(index) +
-                                         " where 0 was expected"));
+    rt::raiseRuntimeException(
+        rt::String(std::string(function) + ": index argument " + std::to_string(index) + " where 0 was expected"));
   }
 }
 
@@ -109,8 +109,8 @@ void callPluginSetter(const char* property, rt::Object* obj, std::int32_t index,
 // FontUnits: 0 default, 1 pixel, 2 point, 3 inch, 4 millimetre.
 void checkFontUnit(const char* function, std::uint8_t value) {
   if (value > 4) {
-    rt::raiseRuntimeException(rt::String(std::string(function) + ": " + std::to_string(value) +
-                                         " is no FontUnits value (0 to 4)"));
+    rt::raiseRuntimeException(
+        rt::String(std::string(function) + ": " + std::to_string(value) + " is no FontUnits value (0 to 4)"));
   }
 }
 
@@ -130,7 +130,8 @@ void RuntimeInitPluginEntrypoints() {
     const std::string member = "BevelButton." + p.name.str();
     rt::registerPluginEntrypoint(
         rt::makeFunction(member + ".Get", "%" + p.type.str() + "%o<BevelButton>i4", kPluginGetters[i]));
-    if (p.setter) rt::registerPluginEntrypoint(rt::makeFunction(member + ".Set", pluginSetterSignature(p), kPluginSetters[i]));
+    if (p.setter)
+      rt::registerPluginEntrypoint(rt::makeFunction(member + ".Set", pluginSetterSignature(p), kPluginSetters[i]));
   }
   for (std::size_t slot = RectControlClass().vtable.size(); slot < cls.vtable.size(); ++slot) {
     rt::registerPluginEntrypoint(cls.vtable[slot]);

@@ -31,7 +31,9 @@ const rt::Value& MenuItem::tag() const { return storedValue(indexOf("Tag")); }
 MenuItem& MenuItem::checkedItem(rt::Object* item, const char* member) {
   if (!item) rt::RaiseNilObjectException(rt::String(std::string(member) + " was given nil"));
   auto* m = dynamic_cast<MenuItem*>(item);
-  if (!m) rt::raiseRuntimeException(rt::String(std::string(member) + ": " + item->classRecord().name.str() + " is no MenuItem"));
+  if (!m)
+    rt::raiseRuntimeException(
+        rt::String(std::string(member) + ": " + item->classRecord().name.str() + " is no MenuItem"));
   for (rt::Ref<MenuItem> p = rt::Ref<MenuItem>::retain(this); p; p = p->parent()) {
     if (p.get() == m) rt::raiseRuntimeException(rt::String(std::string(member) + ": a menu cannot hold itself"));
   }
@@ -199,7 +201,9 @@ rt::Ref<rt::Object> MenuItem::clone() {
 void MenuItem::constructFrom(rt::Object* original) {
   if (!original) rt::RaiseNilObjectException(rt::String("MenuItem.Constructor was given nil"));
   auto* m = dynamic_cast<MenuItem*>(original);
-  if (!m) rt::raiseRuntimeException(rt::String("MenuItem.Constructor: " + original->classRecord().name.str() + " is no MenuItem"));
+  if (!m)
+    rt::raiseRuntimeException(
+        rt::String("MenuItem.Constructor: " + original->classRecord().name.str() + " is no MenuItem"));
   construct();
   copyFrom(*m);
 }
@@ -207,7 +211,9 @@ void MenuItem::constructFrom(rt::Object* original) {
 void MenuBar::installClone(rt::Object* item) {
   if (!item) rt::RaiseNilObjectException(rt::String("MenuBar._InstallClone was given nil"));
   auto* m = dynamic_cast<MenuItem*>(item);
-  if (!m) rt::raiseRuntimeException(rt::String("MenuBar._InstallClone: " + item->classRecord().name.str() + " is no MenuItem"));
+  if (!m)
+    rt::raiseRuntimeException(
+        rt::String("MenuBar._InstallClone: " + item->classRecord().name.str() + " is no MenuItem"));
   rt::Ref<rt::Object> copy = m->clone();
   append(static_cast<MenuItem*>(copy.get()));
 }

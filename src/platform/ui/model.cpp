@@ -104,8 +104,8 @@ void Model::setProperty(std::string_view name, const rt::Value& v) {
 const rt::PropertyEntry& Model::entryAt(std::uint32_t index) const {
   const auto& props = classRecord().properties;
   if (index >= values_.size() || index >= props.size()) {
-    rt::raiseRuntimeException(rt::String(classRecord().name.str() + " has no framework property number " +
-                                         std::to_string(index)));
+    rt::raiseRuntimeException(
+        rt::String(classRecord().name.str() + " has no framework property number " + std::to_string(index)));
   }
   return props[index];
 }
@@ -135,9 +135,7 @@ std::int32_t Model::int32Property(std::string_view name) const {
   return rt::VariantToInt32(storedValue(indexOf(name)));
 }
 bool Model::boolProperty(std::string_view name) const { return rt::valueToBool(storedValue(indexOf(name))); }
-rt::String Model::stringProperty(std::string_view name) const {
-  return rt::valueToString(storedValue(indexOf(name)));
-}
+rt::String Model::stringProperty(std::string_view name) const { return rt::valueToString(storedValue(indexOf(name))); }
 double Model::doubleProperty(std::string_view name) const { return rt::valueToDouble(storedValue(indexOf(name))); }
 rt::Color Model::colorProperty(std::string_view name) const { return rt::valueToColor(storedValue(indexOf(name))); }
 

@@ -42,7 +42,9 @@ std::vector<rt::Ref<Window>>& openList() {
 Control& asControl(rt::Object* obj, const char* member) {
   if (!obj) rt::RaiseNilObjectException(rt::String(std::string(member) + " was given nil"));
   auto* c = dynamic_cast<Control*>(obj);
-  if (!c) rt::raiseRuntimeException(rt::String(std::string(member) + ": " + obj->classRecord().name.str() + " is no control"));
+  if (!c)
+    rt::raiseRuntimeException(
+        rt::String(std::string(member) + ": " + obj->classRecord().name.str() + " is no control"));
   return *c;
 }
 
@@ -111,8 +113,8 @@ rt::Ref<Control> Window::newControl(const rt::ClassRecord& cls) {
 void Window::addControl(const rt::String& name, Control* control) {
   if (!control) rt::RaiseNilObjectException(rt::String("Window._AddControl was given nil for " + name.str()));
   if (std::find(controls_.begin(), controls_.end(), rt::Ref<Control>::retain(control)) != controls_.end()) {
-    rt::raiseRuntimeException(rt::String("Window._AddControl: the control is registered already as " +
-                                         control->name().str()));
+    rt::raiseRuntimeException(
+        rt::String("Window._AddControl: the control is registered already as " + control->name().str()));
   }
   rt::Ref<Window> other = control->window();
   if (other && other.get() != this) {
@@ -318,9 +320,7 @@ bool Window::callMouseDown(std::int32_t x, std::int32_t y) {
 void Window::callResized() { rt::raiseEvent(*this, wevent::kResized); }
 void Window::callResizing() { rt::raiseEvent(*this, wevent::kResizing); }
 
-void Window::removeControlSlot(rt::Object* control) {
-  removeControl(&asControl(control, "Window._RemoveControl"));
-}
+void Window::removeControlSlot(rt::Object* control) { removeControl(&asControl(control, "Window._RemoveControl")); }
 
 void Window::mouseEnter() { rt::raiseEvent(*this, wevent::kMouseEnter); }
 void Window::mouseExit() { rt::raiseEvent(*this, wevent::kMouseExit); }
@@ -371,8 +371,6 @@ rt::Ref<rt::Object> Window::controlByNameIndexSlot(const rt::String& name, std::
 
 void Window::drawBackground(rt::Object* /*graphics*/) {}
 
-void Window::updateControlCount() {
-  storeValue(indexOf("ControlCount"), static_cast<std::int32_t>(controls_.size()));
-}
+void Window::updateControlCount() { storeValue(indexOf("ControlCount"), static_cast<std::int32_t>(controls_.size())); }
 
 }  // namespace ui

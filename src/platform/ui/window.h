@@ -78,7 +78,7 @@ class Window : public Model {
   void acceptMacDataDrop(const rt::String& type);
   void acceptRawDataDrop(const rt::String& type);
   rt::Ref<rt::Object> controlAt(std::int32_t i);  // nil outside 0..count-1
-  void setFocusSlot();                             // the window becomes active
+  void setFocusSlot();                            // the window becomes active
   void drawInto(rt::Object* graphics, std::int32_t x, std::int32_t y);
   void updateNow();
   void addControlSlot(const rt::String& name, rt::Object* control);
