@@ -37,9 +37,9 @@ void BM_WholeGame(benchmark::State& state) {
   if (w.kaisu() != 0 || rt::unhandledExceptionCount() != 0) state.SkipWithError("the game did not end cleanly");
 
   state.SetItemsProcessed(state.iterations() * kPressesPerGame);
-  state.counters["per_press"] = benchmark::Counter(static_cast<double>(kPressesPerGame),
-                                                   benchmark::Counter::kIsIterationInvariantRate |
-                                                       benchmark::Counter::kInvert);
+  state.counters["per_press"] =
+      benchmark::Counter(static_cast<double>(kPressesPerGame),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_WholeGame);
 

@@ -12,15 +12,15 @@ namespace game {
 
 // D1 to D5. None is the lower phrase of a poem in PoemTable.
 inline constexpr std::array<std::string_view, 5> DecoyPhrases = {
-    "ひとつきのにごれるさけをのむべくあるらし",
-    "いにしへのおおきひじりのことのよろしき",
-    "ものおもえばふりにしさとしおもほゆるかも",
-    "さけのみてこころをやるにあにしかめやも",
-    "こむせにはむしにもとりにもわれはなりなむ",
+    "ひとつきのにごれるさけをのむべくあるらし",  // D1
+    "いにしへのおおきひじりのことのよろしき",    // D2
+    "ものおもえばふりにしさとしおもほゆるかも",  // D3
+    "さけのみてこころをやるにあにしかめやも",    // D4
+    "こむせにはむしにもとりにもわれはなりなむ",  // D5
 };
 
 struct DecoyArrangement {
-  std::int32_t pick;                // the draw that selects this layout
+  std::int32_t pick;                  // the draw that selects this layout
   std::array<std::int32_t, 5> cards;  // the cards that get D1, D2, D3, D4, D5
 };
 

@@ -49,12 +49,18 @@ TEST_F(AccessorsTest, EachAccessorFindsTheControlRegisteredUnderItsOwnName) {
     const rt::ClassRecord& (*resultClass)();
   };
   const Case cases[] = {
-      {"OdaiAREA", kPlain, ui::TextAreaClass},  {"Label1", kPlain, ui::LabelClass},
-      {"MiniLabel", 0, ui::LabelClass},         {"MiniLabel", 4, ui::LabelClass},
-      {"Oval1", kPlain, ui::OvalClass},         {"Xline", 0, ui::LineClass},
-      {"Xline", 1, ui::LineClass},              {"Timer1", kPlain, ui::TimerClass},
-      {"StartButton", kPlain, ui::BevelButtonClass}, {"FudaButton", 0, ui::BevelButtonClass},
-      {"FudaButton", 3, ui::BevelButtonClass},  {"Label2", kPlain, ui::LabelClass},
+      {"OdaiAREA", kPlain, ui::TextAreaClass},
+      {"Label1", kPlain, ui::LabelClass},
+      {"MiniLabel", 0, ui::LabelClass},
+      {"MiniLabel", 4, ui::LabelClass},
+      {"Oval1", kPlain, ui::OvalClass},
+      {"Xline", 0, ui::LineClass},
+      {"Xline", 1, ui::LineClass},
+      {"Timer1", kPlain, ui::TimerClass},
+      {"StartButton", kPlain, ui::BevelButtonClass},
+      {"FudaButton", 0, ui::BevelButtonClass},
+      {"FudaButton", 3, ui::BevelButtonClass},
+      {"Label2", kPlain, ui::LabelClass},
       {"TokutenButton", kPlain, ui::BevelButtonClass},
   };
   GameWindow w;
@@ -64,29 +70,6 @@ TEST_F(AccessorsTest, EachAccessorFindsTheControlRegisteredUnderItsOwnName) {
     ASSERT_TRUE(got);
     EXPECT_EQ(got, registered(w, c.name, c.index));
     EXPECT_TRUE(got->classRecord().isa(c.resultClass()));
-  }
-}
-
-TEST_F(AccessorsTest, AccessorsSitInTheirWindowSlotsWithTheirSignatures) {
-  struct Row {
-    std::size_t slot;
-    const char* name;
-    const char* signature;
-  };
-  const Row rows[] = {
-      {54, "OdaiAREA", "%o<TextArea>%"},        {55, "Label1", "%o<Label>%"},
-      {56, "MiniLabel", "%o<Label>%i4"},        {57, "Oval1", "%o<Oval>%"},
-      {58, "Xline", "%o<Line>%i4"},             {59, "Timer1", "%o<Timer>%"},
-      {60, "StartButton", "%o<BevelButton>%"},  {61, "FudaButton", "%o<BevelButton>%i4"},
-      {62, "Label2", "%o<Label>%"},             {63, "TokutenButton", "%o<BevelButton>%"},
-  };
-  ASSERT_EQ(std::size(rows), window1::kAccessors.size());
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    const window1::AccessorEntry& a = window1::kAccessors[i];
-    EXPECT_EQ(a.slot, rows[i].slot);
-    EXPECT_STREQ(a.name, rows[i].name);
-    EXPECT_STREQ(a.signature, rows[i].signature);
-    EXPECT_EQ(a.slotEntry().signature, rows[i].signature);
   }
 }
 

@@ -215,8 +215,8 @@ TEST_F(StepsTest, MessagesJoinTheirThreeLinesWithTwoCarriageReturns) {
     const game::MessageLines& lines;
     const std::string& expected;
   };
-  for (const Case& c : {Case{game::WelcomeText, gametest::kWelcome}, Case{game::InstructionText, gametest::kInstruction},
-                        Case{game::EndText, gametest::kEnd}}) {
+  for (const Case& c : {Case{game::WelcomeText, gametest::kWelcome},
+                        Case{game::InstructionText, gametest::kInstruction}, Case{game::EndText, gametest::kEnd}}) {
     const rt::String text = game::messageText(c.lines);
     EXPECT_EQ(text.str(), c.expected);
     EXPECT_EQ(text.encoding(), rt::kEncodingUTF8);
@@ -364,15 +364,6 @@ TEST_F(StepsTest, AFailingDealShowsThePoemButSetsNoKeyAndPlacesNoCorrectPhrase) 
   EXPECT_EQ(w.key(), 0);
   EXPECT_EQ(w.kaisu(), 2);
   EXPECT_EQ(rt::unhandledExceptionCount(), reports);
-}
-
-TEST_F(StepsTest, AStepBelowZeroIsNoCaseAndNoReset) {
-  GameWindow w;
-  w.setKaisu(-3);
-  w.odai()->setText("old");
-  w.pressStart();
-  EXPECT_EQ(w.kaisu(), -3);
-  EXPECT_EQ(w.odai()->text().str(), "old");
 }
 
 }  // namespace

@@ -167,9 +167,7 @@ rt::Ref<T> typed(const rt::Ref<ui::Control>& c, const rt::ClassRecord& cls) {
 rt::Ref<ui::TextArea> GameWindow::odai() const {
   return typed<ui::TextArea>(window_->controlByName("OdaiAREA"), ui::TextAreaClass());
 }
-rt::Ref<ui::Oval> GameWindow::oval() const {
-  return typed<ui::Oval>(window_->controlByName("Oval1"), ui::OvalClass());
-}
+rt::Ref<ui::Oval> GameWindow::oval() const { return typed<ui::Oval>(window_->controlByName("Oval1"), ui::OvalClass()); }
 rt::Ref<ui::Line> GameWindow::xline(std::int32_t i) const {
   return typed<ui::Line>(window_->controlByNameIndex("Xline", i), ui::LineClass());
 }
