@@ -142,7 +142,7 @@ const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& spec) 
   recordsByName()[spec.name] = r;
 
   r->name = RuntimeLockString(String(spec.name));
-  r->interfaceFlag = 0;
+  r->interfaceFlag = spec.interfaceFlag;
   r->instanceSize = (super ? super->instanceSize : 0) + spec.ownFieldBytes;
   r->reserved = 0;
   r->finalize = spec.finalize;

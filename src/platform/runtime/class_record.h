@@ -271,6 +271,7 @@ struct ClassCounts {
 
 struct ClassSpec {
   std::string name;
+  std::uint8_t interfaceFlag = 0;  // 1 for an interface record
   const ClassRecord* (*superLookup)() = nullptr;  // null for a root class
   ClassCounts counts;
   std::uint32_t ownFieldBytes = 0;  // added to the superclass's instance size

@@ -63,6 +63,8 @@ void RuntimeInit() {
   s.quit = false;
   s.unhandled = 0;
   s.lastReport.clear();
+  s.pluginCapacity = 0;
+  s.plugins.clear();
 }
 
 void setEventLoop(std::unique_ptr<EventLoop> loop) { state().loop = std::move(loop); }

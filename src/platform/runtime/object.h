@@ -123,7 +123,6 @@ class WeakRef {
 
  private:
   std::shared_ptr<Object*> anchor_;
-  AttachedHandlers* handlers_ = nullptr;
 };
 
 }  // namespace rt

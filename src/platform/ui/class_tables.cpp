@@ -160,15 +160,12 @@ const rt::ClassRecord& buildInterface(const rt::ClassRecord*& cache, const char*
   if (cache) return *cache;
   rt::ClassSpec spec;
   spec.name = name;
+  spec.interfaceFlag = 1;
   spec.counts.methodInfo = static_cast<std::uint32_t>(members.size());
   for (const MemberRow& m : members) {
     spec.methodInfo.push_back(rt::MethodInfoDecl{.name = m.name, .signature = m.signature});
   }
-  const rt::ClassRecord& record = rt::buildClass(cache, spec);
-  // The builder writes 0 (a class); the record lives in the runtime's store
-  // as a mutable object, so marking it an interface here is sound.
-  const_cast<rt::ClassRecord&>(record).interfaceFlag = 1;
-  return record;
+  return rt::buildClass(cache, spec);
 }
 
 }  // namespace ui::tables
