@@ -46,20 +46,20 @@ struct Prop {
 inline const rt::ClassRecord& buildGadgetClass(const rt::ClassRecord*& cache, const std::string& name,
                                                const std::vector<Prop>& props,
                                                const rt::ClassRecord* (*super)() = nullptr) {
-  rt::ClassSpec spec;
-  spec.name = name;
-  spec.superLookup = super;
+  rt::ClassSpec desc;
+  desc.name = name;
+  desc.superLookup = super;
   const std::size_t inherited = super ? super()->properties.size() : 0;
-  spec.counts.properties = static_cast<std::uint32_t>(inherited + props.size());
+  desc.counts.properties = static_cast<std::uint32_t>(inherited + props.size());
   for (std::size_t i = 0; i < props.size(); ++i) {
-    spec.properties.push_back(rt::PropertyDecl{.name = props[i].name,
+    desc.properties.push_back(rt::PropertyDecl{.name = props[i].name,
                                                .type = props[i].type,
                                                .storage = static_cast<std::uint32_t>(inherited + i),
                                                .getter = getValue,
                                                .setter = props[i].writable ? setValue : nullptr});
   }
-  spec.factory = makeGadget;
-  return rt::buildClass(cache, spec);
+  desc.factory = makeGadget;
+  return rt::buildClass(cache, desc);
 }
 
 }  // namespace blocktest

@@ -47,9 +47,9 @@ TEST(ClassRecord, LookupByNameFindsBuiltRecordsOnly) {
 
 TEST(ClassRecord, BuildingTwiceKeepsTheFirstRecord) {
   const ClassRecord* cache = &ThingClass();
-  ClassSpec spec;
-  spec.name = "Thing";
-  EXPECT_EQ(&buildClass(cache, spec), &ThingClass());
+  ClassSpec desc;
+  desc.name = "Thing";
+  EXPECT_EQ(&buildClass(cache, desc), &ThingClass());
 }
 
 TEST(ClassRecord, PropertyLookupIgnoresLetterCase) {
@@ -58,23 +58,23 @@ TEST(ClassRecord, PropertyLookupIgnoresLetterCase) {
   EXPECT_EQ(SubThingClass().findProperty("Nope"), nullptr);
 }
 
-struct BadSpec {
+struct BadDescription {
   const char* name;
   void (*tweak)(ClassSpec&);
   const char* messagePart;
 };
 
-ClassSpec goodSpecNamed(const std::string& name) {
-  ClassSpec spec;
-  spec.name = name;
-  spec.superLookup = [] { return &ThingClass(); };
-  spec.counts = {.methodInfo = 1, .events = 1, .properties = 1};
-  spec.slotCount = 2;
-  return spec;
+ClassSpec goodDescriptionNamed(const std::string& name) {
+  ClassSpec desc;
+  desc.name = name;
+  desc.superLookup = [] { return &ThingClass(); };
+  desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
+  desc.slotCount = 2;
+  return desc;
 }
 
 TEST(ClassRecord, SpecsThatDoNotAddUpFailNamingTheClass) {
-  const BadSpec cases[] = {
+  const BadDescription cases[] = {
       {"BadSlots", [](ClassSpec& s) { s.slotCount = 1; }, "fewer slots"},
       {"EmptySlot", [](ClassSpec& s) { s.slotCount = 3; }, "slot 2 is left empty"},
       {"SlotBeyond", [](ClassSpec& s) { s.slots = {{5, makeSlot("x", "%%", &subPoke)}}; }, "beyond"},
@@ -84,12 +84,12 @@ TEST(ClassRecord, SpecsThatDoNotAddUpFailNamingTheClass) {
       {"AttributeCount", [](ClassSpec& s) { s.counts.classAttributes = 1; }, "class attributes"},
       {"BindsMissingEvent", [](ClassSpec& s) { s.boundEvents = {{4, makeSlot("x", "%%", &subPoke)}}; }, "event 4"},
   };
-  for (const BadSpec& c : cases) {
-    ClassSpec spec = goodSpecNamed(c.name);
-    c.tweak(spec);
+  for (const BadDescription& c : cases) {
+    ClassSpec desc = goodDescriptionNamed(c.name);
+    c.tweak(desc);
     const ClassRecord* cache = nullptr;
     try {
-      buildClass(cache, spec);
+      buildClass(cache, desc);
       ADD_FAILURE() << c.name << " was accepted";
     } catch (const std::logic_error& e) {
       const std::string msg = e.what();
@@ -149,9 +149,9 @@ TEST(Casts, CheckCastFollowsTheSuperclassChainAndGivesNilOtherwise) {
 
 TEST(Casts, ObjectsOfAClassWithoutFrameworkBaseCannotBeMade) {
   static const ClassRecord* cache = nullptr;
-  ClassSpec spec;
-  spec.name = "Baseless";
-  const ClassRecord& cls = buildClass(cache, spec);
+  ClassSpec desc;
+  desc.name = "Baseless";
+  const ClassRecord& cls = buildClass(cache, desc);
   EXPECT_THROW(RuntimeNewObject(cls), Raised);
 }
 

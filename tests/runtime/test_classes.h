@@ -1,4 +1,4 @@
-// Small classes built from declarative specs, for runtime tests.
+// Small classes built from declarative descriptions, for runtime tests.
 #pragma once
 
 #include <string>
@@ -26,23 +26,23 @@ inline Object* makeThing(const ClassRecord& cls) { return new Thing(cls); }
 inline const ClassRecord& ThingClass() {
   static const ClassRecord* cache = nullptr;
   if (!cache) {
-    ClassSpec spec;
-    spec.name = "Thing";
-    spec.counts = {.methodInfo = 1, .events = 1, .properties = 1};
-    spec.ownFieldBytes = 4;
-    spec.slotCount = 2;
-    spec.slots = {{0, memberSlot<&Thing::add>("Thing.add", "%i4%i4i4")},
+    ClassSpec desc;
+    desc.name = "Thing";
+    desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
+    desc.ownFieldBytes = 4;
+    desc.slotCount = 2;
+    desc.slots = {{0, memberSlot<&Thing::add>("Thing.add", "%i4%i4i4")},
                   {1, memberSlot<&Thing::poke>("Thing.poke", "%%")}};
-    spec.methodInfo = {MethodInfoDecl{.name = "add", .signature = "%i4%i4i4"}};
-    spec.ownEvents = {"Poked"};
-    spec.properties = {PropertyDecl{.name = "Count",
+    desc.methodInfo = {MethodInfoDecl{.name = "add", .signature = "%i4%i4i4"}};
+    desc.ownEvents = {"Poked"};
+    desc.properties = {PropertyDecl{.name = "Count",
                                     .type = "i4",
                                     .storage = 0,
                                     .getter = Int32_GetValue,
                                     .setter = Int32_SetValue,
                                     .fieldStorage = true}};
-    spec.factory = makeThing;
-    buildClass(cache, spec);
+    desc.factory = makeThing;
+    buildClass(cache, desc);
   }
   return *cache;
 }
@@ -54,23 +54,23 @@ inline void subPoke(Object& self) { receiverAs<Thing>(self, "SubThing.poke").cal
 inline const ClassRecord& SubThingClass() {
   static const ClassRecord* cache = nullptr;
   if (!cache) {
-    ClassSpec spec;
-    spec.name = "SubThing";
-    spec.superLookup = [] { return &ThingClass(); };
-    spec.counts = {.methodInfo = 2, .events = 1, .properties = 2, .classAttributes = 1};
-    spec.ownFieldBytes = 4;
-    spec.slotCount = 3;
-    spec.slots = {{1, makeSlot("SubThing.poke", "%%", &subPoke)}, {2, makeSlot("SubThing.poke2", "%%", &subPoke)}};
-    spec.methodInfo = {MethodInfoDecl{.name = "poke2", .signature = "%%", .hidden = true}};
-    spec.boundEvents = {{0, makeSlot("SubThing.onPoked", "%%", &subPoke)}};
-    spec.properties = {PropertyDecl{.name = "Extra",
+    ClassSpec desc;
+    desc.name = "SubThing";
+    desc.superLookup = [] { return &ThingClass(); };
+    desc.counts = {.methodInfo = 2, .events = 1, .properties = 2, .classAttributes = 1};
+    desc.ownFieldBytes = 4;
+    desc.slotCount = 3;
+    desc.slots = {{1, makeSlot("SubThing.poke", "%%", &subPoke)}, {2, makeSlot("SubThing.poke2", "%%", &subPoke)}};
+    desc.methodInfo = {MethodInfoDecl{.name = "poke2", .signature = "%%", .hidden = true}};
+    desc.boundEvents = {{0, makeSlot("SubThing.onPoked", "%%", &subPoke)}};
+    desc.properties = {PropertyDecl{.name = "Extra",
                                     .type = "i4",
                                     .storage = 0,
                                     .getter = Int32_GetValue,
                                     .setter = Int32_SetValue,
                                     .fieldStorage = true}};
-    spec.classAttributes = {{"__Scope", "Private"}};
-    buildClass(cache, spec);
+    desc.classAttributes = {{"__Scope", "Private"}};
+    buildClass(cache, desc);
   }
   return *cache;
 }

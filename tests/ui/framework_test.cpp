@@ -151,15 +151,15 @@ TEST_F(FrameworkFunctions, ControlSettersReachTheirModels) {
 
 TEST_F(FrameworkFunctions, AProgramTimersIndexIsItsOwnField) {
   static const rt::ClassRecord* cache = nullptr;
-  rt::ClassSpec spec;
-  spec.name = "FrameworkTest.Timer1";
-  spec.superLookup = [] { return &ui::TimerClass(); };
-  spec.counts = {12, 1, 1, 0, 5, 0};
-  spec.ownFieldBytes = 4;
-  spec.slotCount = 4;
-  spec.properties = {rt::PropertyDecl{
+  rt::ClassSpec desc;
+  desc.name = "FrameworkTest.Timer1";
+  desc.superLookup = [] { return &ui::TimerClass(); };
+  desc.counts = {12, 1, 1, 0, 5, 0};
+  desc.ownFieldBytes = 4;
+  desc.slotCount = 4;
+  desc.properties = {rt::PropertyDecl{
       .name = "Index", .type = "i4", .getter = rt::Int32_GetValue, .setter = rt::Int32_SetValue, .fieldStorage = true}};
-  rt::Ref<ui::Timer> t = make<ui::Timer>(rt::buildClass(cache, spec));
+  rt::Ref<ui::Timer> t = make<ui::Timer>(rt::buildClass(cache, desc));
   EXPECT_EQ(ui::Control_Index_Get(t.get(), 0), 0);  // a zeroed field
   ui::Control_Index_Set(t.get(), 0, -5);
   EXPECT_EQ(rt::Int32_Get(*t, t->classRecord().properties[4].storage), -5);
@@ -274,14 +274,14 @@ void performAction(rt::Object& /*receiver*/, rt::Object* sender) { senders().pus
 // A label that takes action notifications.
 const rt::ClassRecord& ReceiverClass() {
   static const rt::ClassRecord* cache = nullptr;
-  rt::ClassSpec spec;
-  spec.name = "FrameworkTest.Receiver";
-  spec.superLookup = [] { return &ui::LabelClass(); };
-  spec.counts = {110, 2, 19, 0, 47, 0};
-  spec.slotCount = 30;
-  spec.interfaces = {rt::InterfaceDecl{ui::ActionNotificationReceiverInterface,
+  rt::ClassSpec desc;
+  desc.name = "FrameworkTest.Receiver";
+  desc.superLookup = [] { return &ui::LabelClass(); };
+  desc.counts = {110, 2, 19, 0, 47, 0};
+  desc.slotCount = 30;
+  desc.interfaces = {rt::InterfaceDecl{ui::ActionNotificationReceiverInterface,
                                        {rt::makeSlot("Receiver.PerformAction", "%%o<Object>", &performAction)}}};
-  return rt::buildClass(cache, spec);
+  return rt::buildClass(cache, desc);
 }
 
 TEST_F(ControlBehaviour, ATimerWithoutHandlerOrReceiversFiresWithoutEffect) {

@@ -258,19 +258,19 @@ TEST_F(Properties, ReadOnlyAndUnknownPropertiesRaise) {
 
 TEST_F(Properties, AProgramSubclassKeepsItsOwnFieldsBesideTheFrameworkValues) {
   static const rt::ClassRecord* cache = nullptr;
-  rt::ClassSpec spec;
-  spec.name = "PropertiesTest.GameWindow";
-  spec.superLookup = [] { return &ui::WindowClass(); };
-  spec.counts = {130, 0, 33, 0, 50, 0};
-  spec.ownFieldBytes = 4;
-  spec.slotCount = 51;
-  spec.properties = {rt::PropertyDecl{.name = "Kaisu",
+  rt::ClassSpec desc;
+  desc.name = "PropertiesTest.GameWindow";
+  desc.superLookup = [] { return &ui::WindowClass(); };
+  desc.counts = {130, 0, 33, 0, 50, 0};
+  desc.ownFieldBytes = 4;
+  desc.slotCount = 51;
+  desc.properties = {rt::PropertyDecl{.name = "Kaisu",
                                       .type = "i4",
                                       .storage = 0,
                                       .getter = rt::Int32_GetValue,
                                       .setter = rt::Int32_SetValue,
                                       .fieldStorage = true}};
-  const rt::ClassRecord& cls = rt::buildClass(cache, spec);
+  const rt::ClassRecord& cls = rt::buildClass(cache, desc);
   rt::Ref<ui::Window> w = make<ui::Window>(cls);
   EXPECT_EQ(w->property("Kaisu"), rt::Value(std::int32_t{0}));
   w->setProperty("kaisu", std::int32_t{9});

@@ -51,42 +51,42 @@ void failingLayout(rt::Object&) { rt::raiseRuntimeException("layout failed"); }
 // A label whose record writes its Open event into the journal.
 const rt::ClassRecord& JournalLabelClass() {
   static const rt::ClassRecord* cache = nullptr;
-  rt::ClassSpec spec;
-  spec.name = "WindowTest.JournalLabel";
-  spec.superLookup = [] { return &ui::LabelClass(); };
-  spec.counts = {110, 1, 19, 0, 47, 0};
-  spec.slotCount = 30;
-  spec.boundEvents = {{ui::event::kControlOpen, rt::makeSlot("JournalLabel.Open", "%%", &noteControlOpen)}};
-  return rt::buildClass(cache, spec);
+  rt::ClassSpec desc;
+  desc.name = "WindowTest.JournalLabel";
+  desc.superLookup = [] { return &ui::LabelClass(); };
+  desc.counts = {110, 1, 19, 0, 47, 0};
+  desc.slotCount = 30;
+  desc.boundEvents = {{ui::event::kControlOpen, rt::makeSlot("JournalLabel.Open", "%%", &noteControlOpen)}};
+  return rt::buildClass(cache, desc);
 }
 
 // A window class whose record binds its construction events.
 const rt::ClassRecord& JournalWindowClass() {
   static const rt::ClassRecord* cache = nullptr;
-  rt::ClassSpec spec;
-  spec.name = "WindowTest.JournalWindow";
-  spec.superLookup = [] { return &ui::WindowClass(); };
-  spec.counts = {130, 0, 33, 0, 49, 0};
-  spec.slotCount = 51;
-  spec.boundEvents = {
+  rt::ClassSpec desc;
+  desc.name = "WindowTest.JournalWindow";
+  desc.superLookup = [] { return &ui::WindowClass(); };
+  desc.counts = {130, 0, 33, 0, 49, 0};
+  desc.slotCount = 51;
+  desc.boundEvents = {
       {ui::event::kWindowLayout, rt::makeSlot("JournalWindow.Layout", "%%", &note<kLayout>)},
       {ui::event::kWindowCreateControls, rt::makeSlot("JournalWindow.CreateControls", "%%", &makeTwoLabels)},
       {2, rt::makeSlot("JournalWindow.AddMenuHandlers", "%%", &note<kAddMenuHandlers>)},
       {3, rt::makeSlot("JournalWindow.SetupBindings", "%%", &note<kSetupBindings>)},
       {ui::event::kWindowOpen, rt::makeSlot("JournalWindow.Open", "%%", &note<kOpen>)},
   };
-  return rt::buildClass(cache, spec);
+  return rt::buildClass(cache, desc);
 }
 
 const rt::ClassRecord& FailingWindowClass() {
   static const rt::ClassRecord* cache = nullptr;
-  rt::ClassSpec spec;
-  spec.name = "WindowTest.FailingWindow";
-  spec.superLookup = [] { return &ui::WindowClass(); };
-  spec.counts = {130, 0, 33, 0, 49, 0};
-  spec.slotCount = 51;
-  spec.boundEvents = {{ui::event::kWindowLayout, rt::makeSlot("FailingWindow.Layout", "%%", &failingLayout)}};
-  return rt::buildClass(cache, spec);
+  rt::ClassSpec desc;
+  desc.name = "WindowTest.FailingWindow";
+  desc.superLookup = [] { return &ui::WindowClass(); };
+  desc.counts = {130, 0, 33, 0, 49, 0};
+  desc.slotCount = 51;
+  desc.boundEvents = {{ui::event::kWindowLayout, rt::makeSlot("FailingWindow.Layout", "%%", &failingLayout)}};
+  return rt::buildClass(cache, desc);
 }
 
 class WindowModel : public uitest::FrameworkTest {

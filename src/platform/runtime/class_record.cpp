@@ -34,8 +34,8 @@ std::vector<Attribute> makeAttributes(const std::string& scope, bool hidden) {
   return attrs;
 }
 
-[[noreturn]] void specError(const ClassSpec& spec, const std::string& what) {
-  throw std::logic_error("class " + spec.name + ": " + what);
+[[noreturn]] void descriptionError(const ClassSpec& desc, const std::string& what) {
+  throw std::logic_error("class " + desc.name + ": " + what);
 }
 
 }  // namespace
@@ -131,49 +131,49 @@ const ClassRecord* RuntimeLookupClass(std::string_view name) {
   return it == recordsByName().end() ? nullptr : it->second;
 }
 
-const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& spec) {
+const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& desc) {
   if (cache) return *cache;
-  if (recordsByName().count(spec.name)) throw std::logic_error("class " + spec.name + " is built twice");
-  const ClassRecord* super = spec.superLookup ? spec.superLookup() : nullptr;
-  const ClassCounts& n = spec.counts;
+  if (recordsByName().count(desc.name)) throw std::logic_error("class " + desc.name + " is built twice");
+  const ClassRecord* super = desc.superLookup ? desc.superLookup() : nullptr;
+  const ClassCounts& n = desc.counts;
   ClassRecord* r = RuntimeNewClass(super, n.methodInfo, n.interfaces, n.events, n.fifth, n.properties,
                                    n.classAttributes);
   cache = r;
-  recordsByName()[spec.name] = r;
+  recordsByName()[desc.name] = r;
 
-  r->name = RuntimeLockString(String(spec.name));
-  r->interfaceFlag = spec.interfaceFlag;
-  r->instanceSize = (super ? super->instanceSize : 0) + spec.ownFieldBytes;
+  r->name = RuntimeLockString(String(desc.name));
+  r->interfaceFlag = desc.interfaceFlag;
+  r->instanceSize = (super ? super->instanceSize : 0) + desc.ownFieldBytes;
   r->reserved = 0;
-  r->finalize = spec.finalize;
-  if (spec.factory) r->factory = spec.factory;
+  r->finalize = desc.finalize;
+  if (desc.factory) r->factory = desc.factory;
 
   // Method table: inherited slots first, then the class's own.
-  r->vtable = RuntimeNewVtable(spec.slotCount);
+  r->vtable = RuntimeNewVtable(desc.slotCount);
   if (super) {
-    if (super->vtable.size() > spec.slotCount) specError(spec, "fewer slots than its superclass");
+    if (super->vtable.size() > desc.slotCount) descriptionError(desc, "fewer slots than its superclass");
     for (std::size_t i = 0; i < super->vtable.size(); ++i) r->vtable[i] = super->vtable[i];
   }
-  for (const auto& [index, fn] : spec.slots) {
-    if (index >= spec.slotCount) specError(spec, "slot " + std::to_string(index) + " is beyond its slot count");
-    if (!fn) specError(spec, "slot " + std::to_string(index) + " is given no function");
+  for (const auto& [index, fn] : desc.slots) {
+    if (index >= desc.slotCount) descriptionError(desc, "slot " + std::to_string(index) + " is beyond its slot count");
+    if (!fn) descriptionError(desc, "slot " + std::to_string(index) + " is given no function");
     r->vtable[index] = fn;
   }
   for (std::size_t i = 0; i < r->vtable.size(); ++i) {
-    if (!r->vtable[i]) specError(spec, "slot " + std::to_string(i) + " is left empty");
+    if (!r->vtable[i]) descriptionError(desc, "slot " + std::to_string(i) + " is left empty");
   }
 
   auto checkCount = [&](const char* what, std::size_t inherited, std::size_t own, std::size_t total) {
     if (inherited + own != total) {
-      specError(spec, std::string(what) + ": " + std::to_string(inherited) + " inherited and " +
+      descriptionError(desc, std::string(what) + ": " + std::to_string(inherited) + " inherited and " +
                           std::to_string(own) + " own entries make no " + std::to_string(total));
     }
   };
 
   const std::size_t superMethods = super ? super->methodInfo.size() : 0;
-  checkCount("method info", superMethods, spec.methodInfo.size(), n.methodInfo);
-  for (std::size_t i = 0; i < spec.methodInfo.size(); ++i) {
-    const MethodInfoDecl& d = spec.methodInfo[i];
+  checkCount("method info", superMethods, desc.methodInfo.size(), n.methodInfo);
+  for (std::size_t i = 0; i < desc.methodInfo.size(); ++i) {
+    const MethodInfoDecl& d = desc.methodInfo[i];
     MethodInfo& m = r->methodInfo[superMethods + i];
     m.name = RuntimeLockString(String(d.name));
     m.flags = d.flags;
@@ -184,20 +184,20 @@ const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& spec) 
   }
 
   const std::size_t superEvents = super ? super->events.size() : 0;
-  checkCount("events", superEvents, spec.ownEvents.size(), n.events);
-  for (std::size_t i = 0; i < spec.ownEvents.size(); ++i) {
-    r->events[superEvents + i].name = RuntimeLockString(String(spec.ownEvents[i]));
+  checkCount("events", superEvents, desc.ownEvents.size(), n.events);
+  for (std::size_t i = 0; i < desc.ownEvents.size(); ++i) {
+    r->events[superEvents + i].name = RuntimeLockString(String(desc.ownEvents[i]));
   }
-  for (const auto& [event, handler] : spec.boundEvents) {
-    if (event >= r->events.size()) specError(spec, "binds event " + std::to_string(event) + " it does not have");
+  for (const auto& [event, handler] : desc.boundEvents) {
+    if (event >= r->events.size()) descriptionError(desc, "binds event " + std::to_string(event) + " it does not have");
     r->events[event].handler = handler;
   }
 
   const std::size_t superProps = super ? super->properties.size() : 0;
-  checkCount("properties", superProps, spec.properties.size(), n.properties);
+  checkCount("properties", superProps, desc.properties.size(), n.properties);
   const std::uint32_t fieldBase = super ? super->instanceSize : 0;
-  for (std::size_t i = 0; i < spec.properties.size(); ++i) {
-    const PropertyDecl& d = spec.properties[i];
+  for (std::size_t i = 0; i < desc.properties.size(); ++i) {
+    const PropertyDecl& d = desc.properties[i];
     PropertyEntry& p = r->properties[superProps + i];
     p.name = RuntimeLockString(String(d.name));
     p.flags = d.flags;
@@ -210,24 +210,24 @@ const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& spec) 
     p.attributes = makeAttributes(d.scope, d.hidden);
   }
 
-  checkCount("class attributes", 0, spec.classAttributes.size(), n.classAttributes);
-  for (std::size_t i = 0; i < spec.classAttributes.size(); ++i) {
-    r->classAttributes[i] = Attribute{RuntimeLockString(String(spec.classAttributes[i].first)),
-                                      RuntimeLockString(String(spec.classAttributes[i].second)), true};
+  checkCount("class attributes", 0, desc.classAttributes.size(), n.classAttributes);
+  for (std::size_t i = 0; i < desc.classAttributes.size(); ++i) {
+    r->classAttributes[i] = Attribute{RuntimeLockString(String(desc.classAttributes[i].first)),
+                                      RuntimeLockString(String(desc.classAttributes[i].second)), true};
   }
 
   // An interface the superclass already has is filled again in its place;
   // any other is appended behind the inherited ones.
   const std::size_t superIfaces = super ? super->interfaces.size() : 0;
   std::size_t nextIface = superIfaces;
-  for (const InterfaceDecl& d : spec.interfaces) {
+  for (const InterfaceDecl& d : desc.interfaces) {
     const ClassRecord* iface = d.lookup ? &d.lookup() : nullptr;
     std::size_t at = nextIface;
     for (std::size_t k = 0; k < superIfaces; ++k) {
       if (r->interfaces[k].interface == iface) at = k;
     }
     if (at == nextIface) ++nextIface;
-    if (at >= r->interfaces.size()) specError(spec, "more interfaces than its count");
+    if (at >= r->interfaces.size()) descriptionError(desc, "more interfaces than its count");
     InterfaceEntry& e = r->interfaces[at];
     e.interface = iface;
     e.methodCount = static_cast<std::uint32_t>(d.table.size());

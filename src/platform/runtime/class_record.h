@@ -292,10 +292,10 @@ struct ClassSpec {
 // The record built under that class name, or null.
 const ClassRecord* RuntimeLookupClass(std::string_view name);
 
-// Builds the record of the spec into `cache` unless it already holds one.
+// Builds the record of the desc into `cache` unless it already holds one.
 // The record is stored in the cache before it is filled, so a lookup made
 // while it is being built finds it. Throws std::logic_error naming the class
-// when the spec's tables do not add up to its counts.
-const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& spec);
+// when the desc's tables do not add up to its counts.
+const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& desc);
 
 }  // namespace rt

@@ -23,10 +23,10 @@ Object* makeDelegate(const ClassRecord& cls) { return new Delegate(cls); }
 const ClassRecord& DelegateClass() {
   static const ClassRecord* cache = nullptr;
   if (!cache) {
-    ClassSpec spec;
-    spec.name = "Delegate";
-    spec.factory = makeDelegate;
-    buildClass(cache, spec);
+    ClassSpec desc;
+    desc.name = "Delegate";
+    desc.factory = makeDelegate;
+    buildClass(cache, desc);
   }
   return *cache;
 }

@@ -21,12 +21,12 @@ void setMessage(Object& obj, std::uint32_t, const Value& v) {
 const ClassRecord& RuntimeExceptionClass() {
   static const ClassRecord* cache = nullptr;
   if (!cache) {
-    ClassSpec spec;
-    spec.name = "RuntimeException";
-    spec.counts = {0, 0, 0, 0, 1, 0};
-    spec.properties = {PropertyDecl{.name = "Message", .type = "s", .getter = getMessage, .setter = setMessage}};
-    spec.factory = makeRuntimeException;
-    buildClass(cache, spec);
+    ClassSpec desc;
+    desc.name = "RuntimeException";
+    desc.counts = {0, 0, 0, 0, 1, 0};
+    desc.properties = {PropertyDecl{.name = "Message", .type = "s", .getter = getMessage, .setter = setMessage}};
+    desc.factory = makeRuntimeException;
+    buildClass(cache, desc);
   }
   return *cache;
 }
@@ -34,12 +34,12 @@ const ClassRecord& RuntimeExceptionClass() {
 const ClassRecord& NilObjectExceptionClass() {
   static const ClassRecord* cache = nullptr;
   if (!cache) {
-    ClassSpec spec;
-    spec.name = "NilObjectException";
-    spec.superLookup = [] { return &RuntimeExceptionClass(); };
-    spec.counts = {0, 0, 0, 0, 1, 0};
-    spec.factory = makeNilObjectException;
-    buildClass(cache, spec);
+    ClassSpec desc;
+    desc.name = "NilObjectException";
+    desc.superLookup = [] { return &RuntimeExceptionClass(); };
+    desc.counts = {0, 0, 0, 0, 1, 0};
+    desc.factory = makeNilObjectException;
+    buildClass(cache, desc);
   }
   return *cache;
 }

@@ -29,13 +29,13 @@ rt::MethodSlot slotFor(const ClassTable& t, const rt::ClassRecord* super,
   tableError(t.name, "slot " + std::to_string(slot) + " has no function");
 }
 
-void addMethodInfo(const ClassTable& t, const rt::ClassRecord* super, rt::ClassSpec& spec,
+void addMethodInfo(const ClassTable& t, const rt::ClassRecord* super, rt::ClassSpec& desc,
                    const std::map<std::size_t, rt::MethodSlot>& own) {
   const std::size_t inherited = super ? super->methodInfo.size() : 0;
   if (t.counts.methodInfo < inherited) tableError(t.name, "fewer method-info entries than its superclass");
   const std::size_t wanted = t.counts.methodInfo - inherited;
   auto add = [&](rt::MethodInfoDecl d) {
-    if (spec.methodInfo.size() < wanted) spec.methodInfo.push_back(std::move(d));
+    if (desc.methodInfo.size() < wanted) desc.methodInfo.push_back(std::move(d));
   };
   for (const SlotRow& row : t.slots) {
     std::string name = row.name;
@@ -66,13 +66,13 @@ void addMethodInfo(const ClassTable& t, const rt::ClassRecord* super, rt::ClassS
                              .scope = p.scope});
     }
   }
-  if (spec.methodInfo.size() != wanted) {
-    tableError(t.name, "its members describe " + std::to_string(spec.methodInfo.size()) + " of its " +
+  if (desc.methodInfo.size() != wanted) {
+    tableError(t.name, "its members describe " + std::to_string(desc.methodInfo.size()) + " of its " +
                            std::to_string(wanted) + " own method-info entries");
   }
 }
 
-std::vector<rt::Value> addProperties(const ClassTable& t, const rt::ClassRecord* super, rt::ClassSpec& spec) {
+std::vector<rt::Value> addProperties(const ClassTable& t, const rt::ClassRecord* super, rt::ClassSpec& desc) {
   const std::size_t first = super ? super->properties.size() : 0;
   if (first + t.properties.size() > kMaxProperties) tableError(t.name, "more properties than the accessors cover");
   std::vector<rt::Value> initial;
@@ -93,7 +93,7 @@ std::vector<rt::Value> addProperties(const ClassTable& t, const rt::ClassRecord*
       tableError(t.name, std::string("property ") + p.name + " starts with a value of another type");
     }
     initial.push_back(std::holds_alternative<std::monostate>(p.initial) ? zero : p.initial);
-    spec.properties.push_back(rt::PropertyDecl{.name = p.name,
+    desc.properties.push_back(rt::PropertyDecl{.name = p.name,
                                                .flags = p.flags,
                                                .type = p.type,
                                                .storage = static_cast<std::uint32_t>(first + i),
@@ -127,30 +127,30 @@ void writeProperty(rt::Object& obj, std::size_t position, const rt::Value& v) {
 const rt::ClassRecord& build(const rt::ClassRecord*& cache, const ClassTable& t) {
   if (cache) return *cache;
   const rt::ClassRecord* super = t.super ? t.super() : nullptr;
-  rt::ClassSpec spec;
-  spec.name = t.name;
-  spec.superLookup = t.super;
-  spec.counts = t.counts;
-  spec.slotCount = t.slotCount;
-  spec.factory = t.factory;
+  rt::ClassSpec desc;
+  desc.name = t.name;
+  desc.superLookup = t.super;
+  desc.counts = t.counts;
+  desc.slotCount = t.slotCount;
+  desc.factory = t.factory;
 
   std::map<std::size_t, rt::MethodSlot> own;
   for (const SlotRow& row : t.slots) {
     if (own.count(row.slot)) tableError(t.name, "slot " + std::to_string(row.slot) + " is given twice");
     rt::MethodSlot slot = row.make(t.name + "." + row.name, row.signature);
     own[row.slot] = slot;
-    spec.slots.emplace_back(row.slot, std::move(slot));
+    desc.slots.emplace_back(row.slot, std::move(slot));
   }
-  addMethodInfo(t, super, spec, own);
-  for (const char* e : t.events) spec.ownEvents.emplace_back(e);
-  for (const auto& [event, slot] : t.bound) spec.boundEvents.emplace_back(event, slotFor(t, super, own, slot));
-  std::vector<rt::Value> initial = addProperties(t, super, spec);
+  addMethodInfo(t, super, desc, own);
+  for (const char* e : t.events) desc.ownEvents.emplace_back(e);
+  for (const auto& [event, slot] : t.bound) desc.boundEvents.emplace_back(event, slotFor(t, super, own, slot));
+  std::vector<rt::Value> initial = addProperties(t, super, desc);
   for (const InterfaceRow& i : t.interfaces) {
     rt::InterfaceDecl d{.lookup = i.lookup, .table = {}};
     for (std::size_t slot : i.slots) d.table.push_back(slotFor(t, super, own, slot));
-    spec.interfaces.push_back(std::move(d));
+    desc.interfaces.push_back(std::move(d));
   }
-  const rt::ClassRecord& record = rt::buildClass(cache, spec);
+  const rt::ClassRecord& record = rt::buildClass(cache, desc);
   setFrameworkDefaults(record, std::move(initial));
   return record;
 }
@@ -158,14 +158,14 @@ const rt::ClassRecord& build(const rt::ClassRecord*& cache, const ClassTable& t)
 const rt::ClassRecord& buildInterface(const rt::ClassRecord*& cache, const char* name,
                                       const std::vector<MemberRow>& members) {
   if (cache) return *cache;
-  rt::ClassSpec spec;
-  spec.name = name;
-  spec.interfaceFlag = 1;
-  spec.counts.methodInfo = static_cast<std::uint32_t>(members.size());
+  rt::ClassSpec desc;
+  desc.name = name;
+  desc.interfaceFlag = 1;
+  desc.counts.methodInfo = static_cast<std::uint32_t>(members.size());
   for (const MemberRow& m : members) {
-    spec.methodInfo.push_back(rt::MethodInfoDecl{.name = m.name, .signature = m.signature});
+    desc.methodInfo.push_back(rt::MethodInfoDecl{.name = m.name, .signature = m.signature});
   }
-  return rt::buildClass(cache, spec);
+  return rt::buildClass(cache, desc);
 }
 
 }  // namespace ui::tables
