@@ -214,6 +214,32 @@ TEST_F(WindowModel, AnOpenWindowIsFoundByTheNameOfItsClassUntilItCloses) {
   EXPECT_EQ(ui::RuntimeGetImplicitWindow("WindowTest.JournalWindow"), nullptr);
 }
 
+TEST_F(WindowModel, TheOpenedAndClosedHooksSeeEachWindowJoinAndLeaveTheOpenWindows) {
+  std::vector<std::string> seen;
+  ui::setWindowOpenedHook([&](ui::Window& w) {
+    // A view made here finds the window opened, with its controls.
+    seen.push_back("opened, " + std::to_string(ui::openWindows().size()) + " open, " +
+                   std::to_string(w.controls().size()) + " controls");
+  });
+  ui::setWindowClosedHook([&](ui::Window& w) {
+    seen.push_back(std::string("closed, ") + (w.isOpen() ? "still open" : "not open") + ", " +
+                   std::to_string(ui::openWindows().size()) + " open");
+  });
+  rt::Ref<ui::Window> first = make<ui::Window>(JournalWindowClass());
+  first->construct();
+  rt::Ref<ui::Window> failing = make<ui::Window>(FailingWindowClass());
+  raised([&] { failing->construct(); });  // never opens, so no hook runs
+  first->close();
+  first->close();  // closed already: no second call
+  rt::Ref<ui::Window> second = make<ui::Window>(JournalWindowClass());
+  second->construct();
+  ui::closeAllWindows();
+  ui::setWindowOpenedHook(nullptr);
+  ui::setWindowClosedHook(nullptr);
+  EXPECT_EQ(seen, (std::vector<std::string>{"opened, 1 open, 2 controls", "closed, not open, 0 open",
+                                            "opened, 1 open, 2 controls", "closed, not open, 0 open"}));
+}
+
 TEST_F(WindowModel, AnExceptionFromAHookPassesOutAndLeavesTheWindowUnopened) {
   rt::Ref<ui::Window> w = make<ui::Window>(FailingWindowClass());
   auto r = raised([&] { w->construct(); });

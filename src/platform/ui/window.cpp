@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/runtime/events.h"
 #include "platform/runtime/exceptions.h"
@@ -39,6 +40,16 @@ std::vector<rt::Ref<Window>>& openList() {
   return windows;
 }
 
+std::function<void(Window&)>& openedHook() {
+  static std::function<void(Window&)> hook;
+  return hook;
+}
+
+std::function<void(Window&)>& closedHook() {
+  static std::function<void(Window&)> hook;
+  return hook;
+}
+
 Control& asControl(rt::Object* obj, const char* member) {
   if (!obj) rt::RaiseNilObjectException(rt::String(std::string(member) + " was given nil"));
   auto* c = dynamic_cast<Control*>(obj);
@@ -57,6 +68,9 @@ void storeNamed(Model& m, const char* name, const rt::Value& v) {
 }  // namespace
 
 const std::vector<rt::Ref<Window>>& openWindows() { return openList(); }
+
+void setWindowOpenedHook(std::function<void(Window&)> hook) { openedHook() = std::move(hook); }
+void setWindowClosedHook(std::function<void(Window&)> hook) { closedHook() = std::move(hook); }
 
 void closeAllWindows() {
   // Moved out first: a window that dies here may not find itself in a list
@@ -87,6 +101,7 @@ void Window::construct() {
   open_ = true;
   storeValue(indexOf("IsOpen"), true);
   openList().push_back(keep);
+  if (openedHook()) openedHook()(*this);
 }
 
 void Window::close() {
@@ -95,6 +110,7 @@ void Window::close() {
   open_ = false;
   storeValue(indexOf("IsOpen"), false);
   std::erase(openList(), keep);
+  if (closedHook()) closedHook()(*this);
 }
 
 rt::Ref<Control> Window::newControl(const rt::ClassRecord& cls) {

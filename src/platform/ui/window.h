@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/runtime/class_record.h"
@@ -130,5 +131,11 @@ class Window : public Model {
 // reference to each; releaseFrameworkReferences() lets go of them.
 const std::vector<rt::Ref<Window>>& openWindows();
 void closeAllWindows();
+
+// Told when a window joins the open windows (after its Open events) and when
+// it leaves them, so a view layer can draw exactly the open windows. Empty
+// hooks (the default) do nothing: the models run headless.
+void setWindowOpenedHook(std::function<void(Window&)> hook);
+void setWindowClosedHook(std::function<void(Window&)> hook);
 
 }  // namespace ui
