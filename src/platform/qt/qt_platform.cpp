@@ -1,0 +1,75 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <map>
+#include <stdexcept>
+
+#include "platform/qt/event_loop.h"
+#include "platform/qt/views.h"
+#include "platform/runtime/lifecycle.h"
+#include "platform/ui/window.h"
+
+namespace qtplatform {
+
+struct SessionState {
+  std::unique_ptr<QApplication> ownApp;
+  qtview::QtEventLoop* loop = nullptr;  // owned by the runtime while installed
+  std::map<const ui::Window*, std::unique_ptr<qtview::WindowView>> views;
+};
+
+namespace {
+
+SessionState* current = nullptr;
+
+}  // namespace
+
+Session::Session(int& argc, char** argv) : state_(std::make_unique<SessionState>()) {
+  if (current) throw std::logic_error("a Qt session is running already");
+  if (!QCoreApplication::instance()) state_->ownApp = std::make_unique<QApplication>(argc, argv);
+  // The run loop ends when the program quits (the quit item, or closing
+  // the last window through its view), not whenever Qt sees no window.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  auto loop = std::make_unique<qtview::QtEventLoop>();
+  state_->loop = loop.get();
+  rt::setEventLoop(std::move(loop));
+  current = state_.get();
+  ui::setWindowOpenedHook([](ui::Window& w) {
+    auto view = std::make_unique<qtview::WindowView>(w);
+    current->views[&w] = std::move(view);
+  });
+  ui::setWindowClosedHook([](ui::Window& w) {
+    // Taken out before it ends: the view's end may close other things.
+    auto it = current->views.find(&w);
+    if (it == current->views.end()) return;
+    std::unique_ptr<qtview::WindowView> view = std::move(it->second);
+    current->views.erase(it);
+  });
+}
+
+Session::~Session() {
+  ui::setWindowOpenedHook(nullptr);
+  ui::setWindowClosedHook(nullptr);
+  state_->views.clear();
+  current = nullptr;
+  // RuntimeExit puts a headless loop in place itself; otherwise no loop may
+  // outlive the application it runs on.
+  if (&rt::eventLoop() == state_->loop) rt::setEventLoop(std::make_unique<rt::HeadlessEventLoop>());
+  // The widgets of ended views are deleted later: that is now.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  state_->ownApp.reset();
+}
+
+}  // namespace qtplatform
+
+namespace qtview {
+
+WindowView* viewOf(const ui::Window& window) {
+  if (!qtplatform::current) return nullptr;
+  auto it = qtplatform::current->views.find(&window);
+  return it == qtplatform::current->views.end() ? nullptr : it->second.get();
+}
+
+}  // namespace qtview
