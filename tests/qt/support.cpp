@@ -14,7 +14,7 @@ rt::Value I(std::int32_t v) { return v; }
 rt::Value S(const char* v) { return rt::String(v); }
 rt::Value C(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return rt::Color{r, g, b}; }
 
-void recordAction(rt::Object&, rt::Object* sender) { ActionCounter::senders().push_back(sender); }
+void recordSender(rt::Object&, rt::Object* sender) { EventRecorder::senders().push_back(sender); }
 
 int gArgc = 1;
 char gName[] = "qt_view_tests";
@@ -98,24 +98,23 @@ rt::Ref<ui::Window> demoWindow() {
   return w;
 }
 
-ActionCounter::ActionCounter(rt::Object& target) : target_(rt::Ref<rt::Object>::retain(&target)) {}
+EventRecorder::EventRecorder(rt::Object& target) : target_(rt::Ref<rt::Object>::retain(&target)) {}
 
-std::vector<rt::Object*>& ActionCounter::senders() {
+std::vector<rt::Object*>& EventRecorder::senders() {
   static std::vector<rt::Object*> list;
   return list;
 }
 
-void ActionCounter::attach(rt::Object& button) {
-  rt::Ref<rt::Delegate> d = rt::RuntimeCreateDelegate(
-      rt::DelegateInvokeOneObject(), rt::makeSlot("ActionCounter.record", "%%o<BevelButton>", &recordAction),
-      target_.get(), "( BevelButton )", 1);
-  rt::RuntimeAddEventHandler(button, ui::event::kBevelButtonAction, rt::AddHandlerStub<17>, *d);
+rt::Ref<rt::Delegate> EventRecorder::makeDelegate() {
+  return rt::RuntimeCreateDelegate(rt::DelegateInvokeOneObject(),
+                                   rt::makeSlot("EventRecorder.record", "%%o<BevelButton>", &recordSender),
+                                   target_.get(), "( BevelButton )", 1);
 }
 
 void ViewTest::SetUp() {
   rt::RuntimeInit();
   ui::RuntimeInitExternalClasses();
-  ActionCounter::senders().clear();
+  EventRecorder::senders().clear();
   liveBefore_ = rt::liveObjectCount();
   session_ = std::make_unique<qtplatform::Session>(gArgc, gArgv);
 }

@@ -76,14 +76,22 @@ rt::Ref<ui::MenuBar> gameMenuBar();
 // and two lines crossing over it; with the game's menu bar. Not yet opened.
 rt::Ref<ui::Window> demoWindow();
 
-// Counts the Action events (17) of the buttons it is attached to.
-class ActionCounter {
+// Records the senders of an event on the objects it is attached to, through
+// a delegate that holds its target weakly, as the program's handlers do.
+class EventRecorder {
  public:
-  explicit ActionCounter(rt::Object& target);
-  void attach(rt::Object& button);
+  explicit EventRecorder(rt::Object& target);
+  // Event 17 is a bevel button's Action and a text area's TextChange; 0 a
+  // timer's or a menu item's Action.
+  template <std::size_t Event>
+  void attach(rt::Object& sender) {
+    rt::Ref<rt::Delegate> d = makeDelegate();
+    rt::RuntimeAddEventHandler(sender, Event, rt::AddHandlerStub<Event>, *d);
+  }
   static std::vector<rt::Object*>& senders();
 
  private:
+  rt::Ref<rt::Delegate> makeDelegate();
   rt::Ref<rt::Object> target_;
 };
 

@@ -3,24 +3,58 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include <deque>
 #include <utility>
 
 namespace qtview {
 
+struct QtEventLoop::Queue : std::enable_shared_from_this<Queue> {
+  std::deque<std::function<void()>> events;
+  bool scheduled = false;  // a delivery waits in Qt's queue
+  bool running = false;
+  bool quitting = false;
+
+  // Asks Qt for one delivery, unless one is on its way or the loop ends.
+  void schedule() {
+    if (scheduled || quitting || events.empty()) return;
+    scheduled = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [self = shared_from_this()] { self->deliverOne(); }, Qt::QueuedConnection);
+  }
+
+  void deliverOne() {
+    scheduled = false;
+    if (quitting || events.empty()) return;
+    std::function<void()> event = std::move(events.front());
+    events.pop_front();
+    rt::dispatchEvent(event);
+    schedule();
+  }
+};
+
+QtEventLoop::QtEventLoop() : queue_(std::make_shared<Queue>()) {}
+
+bool QtEventLoop::running() const { return queue_->running; }
+
 void QtEventLoop::run() {
-  running_ = true;
+  std::shared_ptr<Queue> q = queue_;
+  q->quitting = false;
+  q->running = true;
+  q->schedule();
   QCoreApplication::exec();
-  running_ = false;
+  q->running = false;
 }
 
 void QtEventLoop::quit() {
+  if (!queue_->running) return;
+  queue_->quitting = true;
   // exit() ends every loop running on the thread, a menu's or a dialog's too.
-  if (running_) QCoreApplication::exit(0);
+  QCoreApplication::exit(0);
 }
 
 void QtEventLoop::post(std::function<void()> event) {
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(), [e = std::move(event)] { rt::dispatchEvent(e); }, Qt::QueuedConnection);
+  queue_->events.push_back(std::move(event));
+  queue_->schedule();
 }
 
 }  // namespace qtview
