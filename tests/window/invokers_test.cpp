@@ -53,22 +53,12 @@ rt::Value run(const char* signature, const rt::MethodSlot& fn, rt::Object* recei
 }
 
 TEST_F(InvokersTest, EverySignatureOfTheProgramsMethodsHasOneInvoker) {
-  std::vector<std::string> expected = {"%%",
-                                       "%%i4",
-                                       "%i4%",
-                                       "%%o<Window>",
-                                       "%o<Window>%",
-                                       "%o<TextArea>%",
-                                       "%o<Label>%",
-                                       "%o<Label>%i4",
-                                       "%o<Oval>%",
-                                       "%o<Line>%i4",
-                                       "%o<Timer>%",
-                                       "%o<BevelButton>%",
-                                       "%o<BevelButton>%i4",
-                                       "%%o<BevelButton>",
-                                       "%o<MenuItem>%",
-                                       "%o<QuitMenuItem>%"};
+  // clang-format off
+  std::vector<std::string> expected = {
+    "%%", "%%i4", "%i4%", "%%o<Window>", "%o<Window>%", "%o<TextArea>%", "%o<Label>%", "%o<Label>%i4",
+    "%o<Oval>%", "%o<Line>%i4", "%o<Timer>%", "%o<BevelButton>%", "%o<BevelButton>%i4", "%%o<BevelButton>",
+    "%o<MenuItem>%", "%o<QuitMenuItem>%"};
+  // clang-format on
   std::vector<std::string> actual = introspection::signatures();
   std::sort(expected.begin(), expected.end());
   std::sort(actual.begin(), actual.end());
