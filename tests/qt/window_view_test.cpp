@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QWindow>
 
 #include "platform/qt/bevel_button_view.h"
 #include "platform/qt/label_view.h"
@@ -46,6 +47,30 @@ TEST_F(WindowView, TheContentAreaIsExactlyTheWindowsSizeBelowItsMenuBar) {
   // A new size from the program reaches the window at once.
   w->setProperty("Height", I(300));
   EXPECT_EQ(top->height(), 300 + barBottom + 1);
+}
+
+TEST_F(WindowView, ASizeTheUserGivesTheWindowBecomesTheModelsSize) {
+  rt::Ref<ui::Window> w = newWindow(400, 300, {{"Resizeable", true}});
+  w->setMenuBar(gameMenuBar().get());
+  w->construct();
+  qtview::WindowView& view = viewOf(*w);
+  showAndWait(view);
+  const int bar = view.content()->geometry().top();
+  EventRecorder recorder(*w);
+  recorder.attach<17>(*w);  // the window's Resized
+  // The window system resizes the window, as the user's drag does.
+  view.widget()->windowHandle()->resize(500, 350 + bar);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w->width() == 500; }, 2000));
+  EXPECT_EQ(w->height(), 350);
+  EXPECT_EQ(view.content()->size(), QSize(500, 350));
+  EXPECT_EQ(EventRecorder::senders(), std::vector<rt::Object*>{w.get()});
+
+  // A size the program sets is no resize by the user.
+  w->setProperty("Width", I(450));
+  QTest::qWait(20);
+  EXPECT_EQ(view.content()->width(), 450);
+  EXPECT_EQ(w->width(), 450);
+  EXPECT_EQ(EventRecorder::senders().size(), 1u);
 }
 
 TEST_F(WindowView, AWindowThatCannotBeResizedKeepsItsSize) {
@@ -119,6 +144,19 @@ TEST_F(WindowView, ControlsAddedOrRemovedLaterGetOrLoseTheirViews) {
   w->removeControl(late.get());
   EXPECT_EQ(view.viewOf(*late), nullptr);
   EXPECT_EQ(late->observer(), nullptr);
+}
+
+// The sample window that qt_view_snapshot saves for people to look at.
+TEST_F(WindowView, TheSampleWindowShowsItsBackgroundTheCircleAndTheCrossAboveIt) {
+  rt::Ref<ui::Window> w = demoWindow();
+  w->construct();
+  qtview::WindowView& view = viewOf(*w);
+  showAndWait(view);
+  const QImage shot = view.content()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(10, 230), QColor(0xFF, 0x2E, 0x3C));  // the window's BackColor
+  EXPECT_EQ(shot.pixelColor(380, 125), QColor(Qt::white));        // inside the circle
+  EXPECT_EQ(shot.pixelColor(380, 156), QColor(Qt::black));        // where the two lines cross
+  EXPECT_EQ(shot.pixelColor(200, 40), QColor(Qt::white));         // the text area
 }
 
 TEST_F(WindowView, ClosingTheOnlyWindowFromItsTitleBarClosesTheModelAndQuits) {
