@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "app/invokers.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/ui/classes.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/slots.h"
+#include "window/invokers.h"
 
 namespace app {
 
@@ -105,8 +105,10 @@ rt::MethodSlot method(const char* name, void (*fn)(rt::Object&)) {
 }
 
 rt::MethodInfoDecl info(const char* name, void (*fn)(rt::Object&)) {
-  return rt::MethodInfoDecl{
-      .name = name, .signature = kNoArgumentsSig, .function = method(name, fn), .invoker = invokerFor(kNoArgumentsSig)};
+  return rt::MethodInfoDecl{.name = name,
+                            .signature = kNoArgumentsSig,
+                            .function = method(name, fn),
+                            .invoker = introspection::invokerFor(kNoArgumentsSig)};
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "app/pokorindo.h"
 
-#include "app/invokers.h"
 #include "platform/ui/classes.h"
+#include "window/invokers.h"
 
 namespace app {
 
@@ -25,7 +25,8 @@ void buildPoKoRindoClass() {
   desc.counts = {.methodInfo = 48, .interfaces = 0, .events = 10, .fifth = 0, .properties = 19, .classAttributes = 0};
   desc.slotCount = 18;
   desc.slots = {{kPoKoRindoConstructorSlot, constructor}};
-  desc.methodInfo = {{.name = "Constructor", .signature = "%%", .function = constructor, .invoker = invokerFor("%%")}};
+  desc.methodInfo = {
+      {.name = "Constructor", .signature = "%%", .function = constructor, .invoker = introspection::invokerFor("%%")}};
   rt::buildClass(gRecord, desc);
 }
 
