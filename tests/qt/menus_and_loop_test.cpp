@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include "platform/runtime/exceptions.h"
@@ -114,6 +115,38 @@ TEST_F(MenusAndLoop, ChoosingAnItemRaisesItsActionThroughTheDispatch) {
   EXPECT_FALSE(rt::quitRequested());
 }
 
+TEST_F(MenusAndLoop, TheEditItemsWithoutHandlersEditTheTextTheUserIsIn) {
+  rt::Ref<ui::TextArea> area = addControl<ui::TextArea>(*window_, ui::TextAreaClass(), "OdaiAREA",
+                                                        {{"Width", rt::Value(std::int32_t{200})},
+                                                         {"Height", rt::Value(std::int32_t{80})},
+                                                         {"Text", rt::String("あいう")}});
+  QMainWindow* top = viewOf(*window_).widget();
+  top->show();
+  QApplication::setActiveWindow(top);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  auto* edit = static_cast<QTextEdit*>(viewOf(*window_).viewOf(*area)->widget());
+  edit->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), edit);
+
+  actionOf("EditSelectAll")->trigger();
+  EXPECT_EQ(edit->textCursor().selectedText(), QString::fromUtf8("あいう"));
+  actionOf("EditCut")->trigger();
+  EXPECT_EQ(area->text(), rt::String(""));  // the cut reaches the model as typing does
+  actionOf("EditPaste")->trigger();
+  actionOf("EditPaste")->trigger();
+  EXPECT_EQ(area->text(), rt::String("あいうあいう"));
+  actionOf("EditUndo")->trigger();
+  EXPECT_EQ(area->text(), rt::String("あいう"));
+
+  // An item the program handles itself does only what its handler does.
+  EventRecorder recorder(*window_);
+  recorder.attach<ui::event::kMenuItemAction>(*window_->menuBar()->lookup("EditSelectAll"));
+  edit->moveCursor(QTextCursor::End);
+  actionOf("EditSelectAll")->trigger();
+  EXPECT_EQ(EventRecorder::senders().size(), 1u);
+  EXPECT_FALSE(edit->textCursor().hasSelection());
+}
+
 TEST_F(MenusAndLoop, ChoosingTheQuitItemEndsTheQtEventLoop) {
   QAction* quit = actionOf("FileQuit");
   ASSERT_NE(quit, nullptr);
@@ -157,6 +190,20 @@ TEST_F(MenusAndLoop, PostedEventsRunInOrderOnTheQtLoopAndAFailingOneIsReported) 
   rt::postEvent([&] { rt::RuntimeQuit(); });
   runLoop();
   EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4}));
+}
+
+void startUp() {
+  rt::postEvent([] { rt::RuntimeQuit(); });
+}
+
+// The program starts the runtime itself, after the session is made.
+TEST_F(MenusAndLoop, TheFrameworksInitialisationRunsTheQtLoopAgainAfterTheRuntimeStarts) {
+  rt::RuntimeInit();
+  EXPECT_NE(dynamic_cast<rt::HeadlessEventLoop*>(&rt::eventLoop()), nullptr);
+  rt::RunFrameworkInitialization(rt::makeFunction("startUp", "(  )", &startUp));
+  EXPECT_EQ(dynamic_cast<rt::HeadlessEventLoop*>(&rt::eventLoop()), nullptr);
+  runLoop();
+  EXPECT_TRUE(rt::quitRequested());
 }
 
 }  // namespace

@@ -1,9 +1,54 @@
 #include "platform/qt/menu_bar_view.h"
 
+#include <QApplication>
+#include <QTextEdit>
+
 #include "platform/qt/convert.h"
+#include "platform/runtime/events.h"
 #include "platform/runtime/lifecycle.h"
+#include "platform/ui/controls.h"
 
 namespace qtview {
+
+namespace {
+
+bool hasActionHandler(const ui::MenuItem& item) {
+  if (rt::attachedDelegate(item, ui::event::kMenuItemAction)) return true;
+  const auto& events = item.classRecord().events;
+  return ui::event::kMenuItemAction < events.size() && events[ui::event::kMenuItemAction].handler;
+}
+
+// The standard Edit items, known by their names, act on the text the user
+// is editing when the program gives them no handler of its own, as a user
+// expects of an Edit menu; their keyboard shortcuts reach the text
+// field first anyway.
+void editFocusedText(const rt::String& itemName) {
+  auto* edit = qobject_cast<QTextEdit*>(QApplication::focusWidget());
+  if (!edit) return;
+  const std::string_view name = itemName.bytes();
+  if (name == "EditUndo") {
+    edit->undo();
+  } else if (name == "EditCut") {
+    edit->cut();
+  } else if (name == "EditCopy") {
+    edit->copy();
+  } else if (name == "EditPaste") {
+    edit->paste();
+  } else if (name == "EditClear") {
+    edit->textCursor().removeSelectedText();
+  } else if (name == "EditSelectAll") {
+    edit->selectAll();
+  }
+}
+
+void choose(ui::MenuItem& item) {
+  rt::Ref<ui::MenuItem> keep = rt::Ref<ui::MenuItem>::retain(&item);
+  const bool handled = hasActionHandler(item);
+  rt::dispatchEvent([&] { keep->choose(); });
+  if (!handled && keep->enabled()) editFocusedText(keep->name());
+}
+
+}  // namespace
 
 MenuBarView::MenuBarView(ui::MenuBar& bar, QMenuBar* widget)
     : bar_(rt::Ref<ui::MenuBar>::retain(&bar)), widget_(widget) {
@@ -68,8 +113,7 @@ QAction* MenuBarView::addItem(QMenu* menu, ui::MenuItem& item) {
     action = menu->addAction(QString());
     rt::WeakRef<ui::MenuItem> weak(&item);
     connect(action, &QAction::triggered, this, [weak] {
-      rt::Ref<ui::MenuItem> chosen = weak.lock();
-      if (chosen) rt::dispatchEvent([&] { chosen->choose(); });
+      if (rt::Ref<ui::MenuItem> chosen = weak.lock()) choose(*chosen);
     });
   }
   watch(item, action);

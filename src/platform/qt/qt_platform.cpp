@@ -16,7 +16,6 @@ namespace qtplatform {
 
 struct SessionState {
   std::unique_ptr<QApplication> ownApp;
-  qtview::QtEventLoop* loop = nullptr;  // owned by the runtime while installed
   std::map<const ui::Window*, std::unique_ptr<qtview::WindowView>> views;
 };
 
@@ -26,22 +25,33 @@ SessionState* current = nullptr;
 
 }  // namespace
 
+namespace {
+
+// The runtime's loop becomes Qt's, unless it is already.
+void installLoop() {
+  if (dynamic_cast<qtview::QtEventLoop*>(&rt::eventLoop())) return;
+  rt::setEventLoop(std::make_unique<qtview::QtEventLoop>());
+}
+
+}  // namespace
+
 Session::Session(int& argc, char** argv) : state_(std::make_unique<SessionState>()) {
   if (current) throw std::logic_error("a Qt session is running already");
   if (!QCoreApplication::instance()) state_->ownApp = std::make_unique<QApplication>(argc, argv);
   // The run loop ends when the program quits (the quit item, or closing
   // the last window through its view), not whenever Qt sees no window.
   QGuiApplication::setQuitOnLastWindowClosed(false);
-  auto loop = std::make_unique<qtview::QtEventLoop>();
-  state_->loop = loop.get();
-  rt::setEventLoop(std::move(loop));
   current = state_.get();
+  installLoop();
+  // RuntimeInit puts a headless loop in place: the framework's own
+  // initialisation, which comes after it, installs Qt's again.
+  rt::setFrameworkInitializer(installLoop);
   ui::setWindowOpenedHook([](ui::Window& w) {
     auto view = std::make_unique<qtview::WindowView>(w);
     current->views[&w] = std::move(view);
   });
   ui::setWindowClosedHook([](ui::Window& w) {
-    // Taken out before it ends: the view's end may close other things.
+    // Taken out of the list before it ends.
     auto it = current->views.find(&w);
     if (it == current->views.end()) return;
     std::unique_ptr<qtview::WindowView> view = std::move(it->second);
@@ -52,11 +62,14 @@ Session::Session(int& argc, char** argv) : state_(std::make_unique<SessionState>
 Session::~Session() {
   ui::setWindowOpenedHook(nullptr);
   ui::setWindowClosedHook(nullptr);
+  rt::setFrameworkInitializer(nullptr);
   state_->views.clear();
   current = nullptr;
-  // RuntimeExit puts a headless loop in place itself; otherwise no loop may
-  // outlive the application it runs on.
-  if (&rt::eventLoop() == state_->loop) rt::setEventLoop(std::make_unique<rt::HeadlessEventLoop>());
+  // RuntimeExit puts a headless loop in place itself; otherwise no Qt loop
+  // may outlive the application it runs on.
+  if (dynamic_cast<qtview::QtEventLoop*>(&rt::eventLoop())) {
+    rt::setEventLoop(std::make_unique<rt::HeadlessEventLoop>());
+  }
   // The widgets of ended views are deleted later: that is now.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   state_->ownApp.reset();

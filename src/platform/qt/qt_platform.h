@@ -1,10 +1,8 @@
 // The Qt front end of the framework, for `main`. This header includes no Qt.
 //
 //   int main(int argc, char** argv) {
-//     rt::RuntimeInit();
 //     qtplatform::Session qt(argc, argv);
-//     ...  // classes, start-up and the run loop
-//     return rt::RuntimeExit();  // qt ends after this, taking Qt down
+//     return app::runProgram();  // the session ends after it, taking Qt down
 //   }
 #pragma once
 
@@ -21,9 +19,10 @@ class Session {
  public:
   // Makes the QApplication from the command line (Qt takes its own options,
   // such as -platform, out of it; argc must outlive the session) unless one
-  // exists already, installs the Qt run loop with rt::setEventLoop and the
-  // window hooks. Make it after rt::RuntimeInit(), which installs a headless
-  // loop, and before any window opens. One session at a time.
+  // exists already, and installs the window hooks and the Qt run loop: now,
+  // and again in the framework's initialisation (RunFrameworkInitialization),
+  // since rt::RuntimeInit() puts a headless loop in place. Make it before
+  // any window opens. One session at a time.
   Session(int& argc, char** argv);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
