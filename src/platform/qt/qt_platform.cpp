@@ -23,10 +23,6 @@ namespace {
 
 SessionState* current = nullptr;
 
-}  // namespace
-
-namespace {
-
 // The runtime's loop becomes Qt's, unless it is already.
 void installLoop() {
   if (dynamic_cast<qtview::QtEventLoop*>(&rt::eventLoop())) return;
