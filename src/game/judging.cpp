@@ -5,25 +5,13 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/functions.h"
 #include "platform/ui/framework.h"
+#include "window/control_classes.h"
 
 namespace game {
 
-const rt::ClassRecord* cardClass() {
-  // Found by name until the cards' class has a lookup of its own; this is the
-  // one place to call that lookup instead. Records are never rebuilt or
-  // freed, so one that has been found is kept; a missing one is asked for
-  // again at the next press.
-  static const rt::ClassRecord* found = nullptr;
-  if (!found) found = rt::RuntimeLookupClass("Window1.FudaButton");
-  return found;
-}
-
 namespace {
-// The sender as a card, or nil when it is none (or no card class exists).
-rt::Ref<rt::Object> asCard(rt::Object* sender) {
-  const rt::ClassRecord* cls = cardClass();
-  return cls ? rt::RuntimeCheckCast(sender, *cls) : nullptr;
-}
+// The sender as a card, or nil when it is none.
+rt::Ref<rt::Object> asCard(rt::Object* sender) { return rt::RuntimeCheckCast(sender, window1::FudaButtonClass()); }
 }  // namespace
 
 void FudaButton_Action(rt::Object& self, rt::Object* sender) {

@@ -2,16 +2,11 @@
 // score, and the step moved on.
 #pragma once
 
-#include "platform/runtime/class_record.h"
 #include "platform/runtime/object.h"
 
 namespace game {
 
 // The Action event of every card; the sender is the pressed card.
 void FudaButton_Action(rt::Object& self, rt::Object* sender);
-
-// The class record of the cards (Window1.FudaButton), or null while none has
-// been built.
-const rt::ClassRecord* cardClass();
 
 }  // namespace game

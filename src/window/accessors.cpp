@@ -78,17 +78,17 @@ rt::Ref<rt::Object> TokutenButton(rt::Object& self) {
 }
 
 const std::array<AccessorEntry, 10> kAccessors = {{
-    {54, "OdaiAREA", kOdaiAREASig, [] { return rt::makeSlot("Window1.OdaiAREA", kOdaiAREASig, &OdaiAREA); }},
-    {55, "Label1", kLabel1Sig, [] { return rt::makeSlot("Window1.Label1", kLabel1Sig, &Label1); }},
-    {56, "MiniLabel", kMiniLabelSig, [] { return rt::makeSlot("Window1.MiniLabel", kMiniLabelSig, &MiniLabel); }},
-    {57, "Oval1", kOval1Sig, [] { return rt::makeSlot("Window1.Oval1", kOval1Sig, &Oval1); }},
-    {58, "Xline", kXlineSig, [] { return rt::makeSlot("Window1.Xline", kXlineSig, &Xline); }},
-    {59, "Timer1", kTimer1Sig, [] { return rt::makeSlot("Window1.Timer1", kTimer1Sig, &Timer1); }},
-    {60, "StartButton", kStartButtonSig,
+    {kOdaiAREASlot, "OdaiAREA", kOdaiAREASig, [] { return rt::makeSlot("Window1.OdaiAREA", kOdaiAREASig, &OdaiAREA); }},
+    {kLabel1Slot, "Label1", kLabel1Sig, [] { return rt::makeSlot("Window1.Label1", kLabel1Sig, &Label1); }},
+    {kMiniLabelSlot, "MiniLabel", kMiniLabelSig, [] { return rt::makeSlot("Window1.MiniLabel", kMiniLabelSig, &MiniLabel); }},
+    {kOval1Slot, "Oval1", kOval1Sig, [] { return rt::makeSlot("Window1.Oval1", kOval1Sig, &Oval1); }},
+    {kXlineSlot, "Xline", kXlineSig, [] { return rt::makeSlot("Window1.Xline", kXlineSig, &Xline); }},
+    {kTimer1Slot, "Timer1", kTimer1Sig, [] { return rt::makeSlot("Window1.Timer1", kTimer1Sig, &Timer1); }},
+    {kStartButtonSlot, "StartButton", kStartButtonSig,
      [] { return rt::makeSlot("Window1.StartButton", kStartButtonSig, &StartButton); }},
-    {61, "FudaButton", kFudaButtonSig, [] { return rt::makeSlot("Window1.FudaButton", kFudaButtonSig, &FudaButton); }},
-    {62, "Label2", kLabel2Sig, [] { return rt::makeSlot("Window1.Label2", kLabel2Sig, &Label2); }},
-    {63, "TokutenButton", kTokutenButtonSig,
+    {kFudaButtonSlot, "FudaButton", kFudaButtonSig, [] { return rt::makeSlot("Window1.FudaButton", kFudaButtonSig, &FudaButton); }},
+    {kLabel2Slot, "Label2", kLabel2Sig, [] { return rt::makeSlot("Window1.Label2", kLabel2Sig, &Label2); }},
+    {kTokutenButtonSlot, "TokutenButton", kTokutenButtonSig,
      [] { return rt::makeSlot("Window1.TokutenButton", kTokutenButtonSig, &TokutenButton); }},
 }};
 

@@ -36,7 +36,17 @@ rt::Ref<rt::Object> controlByName(rt::Object* window, const rt::String& name, co
 rt::Ref<rt::Object> controlByNameIndex(rt::Object* window, const rt::String& name, std::int32_t index,
                                        const rt::ClassRecord& resultClass);
 
-// Signature texts of the accessors in Window1's method table.
+// Slots and signature texts of the accessors in Window1's method table.
+inline constexpr std::size_t kOdaiAREASlot = 54;
+inline constexpr std::size_t kLabel1Slot = 55;
+inline constexpr std::size_t kMiniLabelSlot = 56;
+inline constexpr std::size_t kOval1Slot = 57;
+inline constexpr std::size_t kXlineSlot = 58;
+inline constexpr std::size_t kTimer1Slot = 59;
+inline constexpr std::size_t kStartButtonSlot = 60;
+inline constexpr std::size_t kFudaButtonSlot = 61;
+inline constexpr std::size_t kLabel2Slot = 62;
+inline constexpr std::size_t kTokutenButtonSlot = 63;
 inline constexpr const char* kOdaiAREASig = "%o<TextArea>%";
 inline constexpr const char* kLabel1Sig = "%o<Label>%";
 inline constexpr const char* kMiniLabelSig = "%o<Label>%i4";

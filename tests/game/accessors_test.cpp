@@ -12,6 +12,7 @@
 #include "platform/ui/framework.h"
 #include "platform/ui/window.h"
 #include "window/accessors.h"
+#include "window/control_classes.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ TEST_F(AccessorsTest, TheFourthCardIsABevelButtonOfTheCardClassWithIndexThree) {
   ASSERT_TRUE(card);
   EXPECT_EQ(ui::Control_Index_Get(card.get(), 0), 3);
   EXPECT_TRUE(card->classRecord().isa(ui::BevelButtonClass()));
-  EXPECT_EQ(&card->classRecord(), &pokotest::FudaButtonTestClass());
+  EXPECT_EQ(&card->classRecord(), &window1::FudaButtonClass());
 }
 
 TEST_F(AccessorsTest, AnIndexOutsideAnArrayGivesNilWithoutRaising) {

@@ -3,77 +3,17 @@
 #include <memory>
 #include <utility>
 
-#include "game/judging.h"
-#include "game/steps.h"
 #include "platform/runtime/events.h"
 #include "platform/runtime/fields.h"
 #include "platform/runtime/functions.h"
 #include "platform/runtime/lifecycle.h"
 #include "platform/ui/classes.h"
 #include "platform/ui/framework.h"
+#include "window/control_classes.h"
+#include "window/layout.h"
+#include "window/window1_class.h"
 
 namespace pokotest {
-
-namespace {
-
-// The superclass's counts; the caller adds the class's own members.
-rt::ClassCounts inheritedCounts(const rt::ClassRecord& super) {
-  rt::ClassCounts n;
-  n.methodInfo = static_cast<std::uint32_t>(super.methodInfo.size());
-  n.interfaces = static_cast<std::uint32_t>(super.interfaces.size());
-  n.events = static_cast<std::uint32_t>(super.events.size());
-  n.fifth = 0;
-  n.properties = static_cast<std::uint32_t>(super.properties.size());
-  n.classAttributes = 0;
-  return n;
-}
-
-rt::PropertyDecl int32Field(const char* name, std::uint32_t storage) {
-  rt::PropertyDecl p;
-  p.name = name;
-  p.flags = 5;
-  p.type = "i4";
-  p.storage = storage;
-  p.getter = rt::Int32_GetValue;
-  p.setter = rt::Int32_SetValue;
-  p.valueGetter = rt::Int32_Introspection_GetValue;
-  p.valueSetter = rt::Int32_Introspection_SetValue;
-  p.fieldStorage = true;
-  return p;
-}
-
-const rt::ClassRecord* windowSuper() { return &ui::WindowClass(); }
-const rt::ClassRecord* bevelButtonSuper() { return &ui::BevelButtonClass(); }
-
-}  // namespace
-
-const rt::ClassRecord& Window1TestClass() {
-  static const rt::ClassRecord* cache = nullptr;
-  if (cache) return *cache;
-  const rt::ClassRecord& super = ui::WindowClass();
-  rt::ClassSpec desc;
-  desc.name = "Window1.Window1";
-  desc.superLookup = windowSuper;
-  desc.counts = inheritedCounts(super);
-  desc.counts.properties += 3;
-  desc.ownFieldBytes = 12;
-  desc.slotCount = super.vtable.size();
-  desc.properties = {int32Field("Kaisu", 0), int32Field("Key", 4), int32Field("Tokuten", 8)};
-  desc.boundEvents = {{ui::event::kWindowOpen, rt::makeSlot("Window1.Event_Open", "%%", &game::Event_Open)}};
-  return rt::buildClass(cache, desc);
-}
-
-const rt::ClassRecord& FudaButtonTestClass() {
-  static const rt::ClassRecord* cache = nullptr;
-  if (cache) return *cache;
-  const rt::ClassRecord& super = ui::BevelButtonClass();
-  rt::ClassSpec desc;
-  desc.name = "Window1.FudaButton";
-  desc.superLookup = bevelButtonSuper;
-  desc.counts = inheritedCounts(super);
-  desc.slotCount = super.vtable.size();
-  return rt::buildClass(cache, desc);
-}
 
 GameWindow::GameWindow(GameWindowOptions options) : options_(std::move(options)) {
   // The bevel button's setters go through the plug-in entry table.
@@ -81,9 +21,9 @@ GameWindow::GameWindow(GameWindowOptions options) : options_(std::move(options))
     rt::RuntimeAllocatePluginEntrypointsTable(70);
     ui::RuntimeInitPluginEntrypoints();
   }
-  FudaButtonTestClass();
-
-  const rt::Ref<rt::Object> obj = rt::RuntimeNewObject(Window1TestClass());
+  // The real window class, but the controls are made here rather than by
+  // its CreateControls hook, so a test can leave some out.
+  const rt::Ref<rt::Object> obj = rt::RuntimeNewObject(window1::Window1Class());
   window_ = rt::checkCast<ui::Window>(obj.get(), ui::WindowClass());
 
   const std::int32_t none = ui::kNoIndex;
@@ -91,29 +31,29 @@ GameWindow::GameWindow(GameWindowOptions options) : options_(std::move(options))
     rt::checkCast<ui::TextArea>(c.get(), ui::TextAreaClass())->setText("");
   }
   make("Label1", ui::LabelClass(), none);
-  for (std::int32_t i = 0; i <= 4; ++i) make("MiniLabel", ui::LabelClass(), i);
+  for (std::int32_t i = 0; i <= 4; ++i) make("MiniLabel", window1::MiniLabelClass(), i);
   make("Oval1", ui::OvalClass(), none);
   // Element 1 of the cross is made before element 0, as in the real window.
-  make("Xline", ui::LineClass(), 1);
-  make("Xline", ui::LineClass(), 0);
-  make("Timer1", ui::TimerClass(), none);
+  make("Xline", window1::XlineClass(), 1);
+  make("Xline", window1::XlineClass(), 0);
+  make("Timer1", window1::Timer1Class(), none);
   if (auto c = make("StartButton", ui::BevelButtonClass(), none)) {
     rt::checkCast<ui::BevelButton>(c.get(), ui::BevelButtonClass())->setCaption("スタート");
     wire(*c, ui::event::kBevelButtonAction, rt::AddHandlerStub<ui::event::kBevelButtonAction>,
-         rt::makeSlot("Window1.StartButton_Action", "%%o<BevelButton>", &game::StartButton_Action));
+         window1::kStartButtonActionSlot);
   }
   for (std::int32_t i = 0; i <= 4; ++i) {
-    if (auto c = make("FudaButton", FudaButtonTestClass(), i)) {
+    if (auto c = make("FudaButton", window1::FudaButtonClass(), i)) {
       rt::checkCast<ui::BevelButton>(c.get(), ui::BevelButtonClass())->setCaption("");
       wire(*c, ui::event::kBevelButtonAction, rt::AddHandlerStub<ui::event::kBevelButtonAction>,
-           rt::makeSlot("Window1.FudaButton_Action", "%%o<BevelButton>", &game::FudaButton_Action));
+           window1::kFudaButtonActionSlot);
     }
   }
   make("Label2", ui::LabelClass(), none);
   if (auto c = make("TokutenButton", ui::BevelButtonClass(), none)) {
     rt::checkCast<ui::BevelButton>(c.get(), ui::BevelButtonClass())->setCaption("0");
     wire(*c, ui::event::kControlOpen, rt::AddHandlerStub<ui::event::kControlOpen>,
-         rt::makeSlot("Window1.TokutenButton_Open", "%%o<BevelButton>", &game::TokutenButton_Open));
+         window1::kTokutenButtonOpenSlot);
   }
 
   if (options_.open) open();
@@ -122,7 +62,13 @@ GameWindow::GameWindow(GameWindowOptions options) : options_(std::move(options))
 GameWindow::~GameWindow() { destroy(); }
 
 void GameWindow::open() {
-  rt::dispatchEvent([this] { window_->construct(); });
+  // The Open events as the window's construction raises them: each control's
+  // in order of registration, then the window's own.
+  rt::dispatchEvent([this] {
+    const std::vector<rt::Ref<ui::Control>> made = window_->controls();
+    for (const auto& c : made) rt::raiseEvent(*c, ui::event::kControlOpen);
+    rt::raiseEvent(*window_, ui::event::kWindowOpen);
+  });
 }
 
 void GameWindow::destroy() {
@@ -141,20 +87,21 @@ bool GameWindow::leftOut(const std::string& name, std::int32_t index) const {
 rt::Ref<ui::Control> GameWindow::make(const char* name, const rt::ClassRecord& cls, std::int32_t index) {
   if (leftOut(name, index)) return nullptr;
   rt::Ref<ui::Control> c = window_->newControl(cls);
-  c->setIndex(index);
-  c->construct();
+  if (index == ui::kNoIndex) {
+    c->construct();
+  } else {
+    // An element of a control array: its class's index constructor.
+    rt::callSlot<void(std::int32_t)>(*c, cls.vtable.size() - 1, "%%i4", index);
+  }
   window_->addControl(name, c.get());
   // The window is built with every control showing, the marks included.
   if (auto rect = rt::checkCast<ui::RectControl>(c.get(), ui::RectControlClass())) rect->setVisible(true);
   return c;
 }
 
-void GameWindow::wire(ui::Control& control, std::size_t event, void (*stub)(rt::Object&),
-                      const rt::MethodSlot& handler) {
-  // The delegate holds the window weakly: a button must not keep it alive.
-  const rt::Ref<rt::Delegate> d =
-      rt::RuntimeCreateDelegate(rt::DelegateInvokeOneObject(), handler, window_.get(), "( BevelButton )", 1);
-  rt::RuntimeAddEventHandler(control, event, stub, *d);
+void GameWindow::wire(ui::Control& control, std::size_t event, void (*stub)(rt::Object&), std::size_t handlerSlot) {
+  // Read from the window's method table, held weakly, as the window does it.
+  window1::attachWindowHandler(&control, *window_, event, stub, handlerSlot);
 }
 
 namespace {

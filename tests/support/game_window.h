@@ -1,7 +1,6 @@
-// A game window for tests and benchmarks: a window class that declares the
-// three game properties and binds its Open event to the game, with the
-// controls the game uses made, registered, set and wired the way the real
-// window makes them. Controls can be left out to test a missing one.
+// A game window for tests and benchmarks: a Window1 whose controls are made,
+// registered, set and wired the way its construction makes them, except that
+// a test can leave some out to see the game meet a missing control.
 #pragma once
 
 #include <cstdint>
@@ -16,12 +15,6 @@
 #include "platform/ui/window.h"
 
 namespace pokotest {
-
-// "Window1.Window1": Window plus Kaisu, Key and Tokuten; event 4 runs
-// game::Event_Open. Built once.
-const rt::ClassRecord& Window1TestClass();
-// "Window1.FudaButton": a BevelButton subclass for the cards. Built once.
-const rt::ClassRecord& FudaButtonTestClass();
 
 // A control not to make: every element of that name, or only the one index.
 struct Missing {
@@ -73,7 +66,7 @@ class GameWindow {
  private:
   bool leftOut(const std::string& name, std::int32_t index) const;
   rt::Ref<ui::Control> make(const char* name, const rt::ClassRecord& cls, std::int32_t index);
-  void wire(ui::Control& control, std::size_t event, void (*stub)(rt::Object&), const rt::MethodSlot& handler);
+  void wire(ui::Control& control, std::size_t event, void (*stub)(rt::Object&), std::size_t handlerSlot);
 
   GameWindowOptions options_;
   rt::Ref<ui::Window> window_;
