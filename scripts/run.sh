@@ -48,9 +48,8 @@ cmake --build "${build_dir}" -j"$(nproc)"
 
 heading "Start"
 if [[ ! -x ${exe} ]]; then
-  echo "The build succeeded, but the game cannot start yet: its start-up is not built,"
-  echo "so there is no ${exe} to run."
-  exit 0
+  echo "The build finished without ${exe}; nothing to start." >&2
+  exit 1
 fi
 
 if [[ ${use_xvfb} -eq 1 ]]; then
