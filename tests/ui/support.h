@@ -31,11 +31,7 @@ class FrameworkTest : public ::testing::Test {
 // A new object of the record, as the model class it must be.
 template <class T>
 rt::Ref<T> make(const rt::ClassRecord& cls) {
-  rt::Ref<rt::Object> obj = rt::RuntimeNewObject(cls);
-  auto* t = dynamic_cast<T*>(obj.get());
-  if (!t) throw std::logic_error(cls.name.str() + " does not make the model class asked for");
-  obj.release();
-  return rt::Ref<T>::adopt(t);
+  return rt::newObjectAs<T>(cls);
 }
 
 // What a call raised: the exception's class name and message, or "" when it

@@ -232,6 +232,17 @@ Ref<C> checkCast(Object* obj, const ClassRecord& cls) {
   return Ref<C>::retain(c);
 }
 
+// A new object of the class as the C++ model class T it must be; an object
+// of another C++ class raises a RuntimeException naming the class.
+template <class T>
+Ref<T> newObjectAs(const ClassRecord& cls) {
+  Ref<Object> obj = RuntimeNewObject(cls);
+  auto* t = dynamic_cast<T*>(obj.get());
+  if (!t) raiseRuntimeException(RuntimeAddString(cls.name, " does not make the object class asked for"));
+  obj.release();
+  return Ref<T>::adopt(t);
+}
+
 // --- declarative class descriptions ----------------------------------------
 
 struct MethodInfoDecl {

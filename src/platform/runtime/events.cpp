@@ -33,8 +33,7 @@ const ClassRecord& DelegateClass() {
 
 Ref<Delegate> RuntimeCreateDelegate(const MethodSlot& invoke, const MethodSlot& function, Object* target,
                                     const String& signature, std::int32_t weak) {
-  Ref<Object> obj = RuntimeNewObject(DelegateClass());
-  Ref<Delegate> d = Ref<Delegate>::adopt(static_cast<Delegate*>(obj.release()));
+  Ref<Delegate> d = newObjectAs<Delegate>(DelegateClass());
   d->invoke_ = invoke;
   d->function_ = function;
   d->signature_ = signature;

@@ -52,11 +52,9 @@ Raised::Raised(Ref<Object> exception) : exception_(std::move(exception)) {
 }
 
 Ref<RuntimeException> newRuntimeException(const ClassRecord& cls, String message) {
-  Ref<Object> obj = RuntimeNewObject(cls);
-  auto* re = dynamic_cast<RuntimeException*>(obj.get());
-  if (!re) throw std::logic_error("not an exception class");
+  Ref<RuntimeException> re = newObjectAs<RuntimeException>(cls);
   re->setMessage(std::move(message));
-  return Ref<RuntimeException>::adopt(static_cast<RuntimeException*>(obj.release()));
+  return re;
 }
 
 void RaiseNilObjectException() { RaiseNilObjectException(String()); }
