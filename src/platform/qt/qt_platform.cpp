@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 
@@ -29,7 +31,23 @@ void installLoop() {
   rt::setEventLoop(std::make_unique<qtview::QtEventLoop>());
 }
 
+bool envSet(const char* name) {
+  const char* v = std::getenv(name);
+  return v && *v;
+}
+
 }  // namespace
+
+bool canShowWindows(int argc, char** argv, std::string& why) {
+  if (envSet("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0) return true;
+  }
+  if (envSet("DISPLAY") || envSet("WAYLAND_DISPLAY")) return true;
+  why = "no display to open the window on: DISPLAY is not set (start it from a desktop session, or on a "
+        "virtual display with xvfb-run)";
+  return false;
+}
 
 Session::Session(int& argc, char** argv) : state_(std::make_unique<SessionState>()) {
   if (current) throw std::logic_error("a Qt session is running already");

@@ -7,8 +7,15 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace qtplatform {
+
+// Whether windows can be shown: a platform was chosen explicitly
+// (QT_QPA_PLATFORM or -platform), or a display is there to connect to
+// (DISPLAY or WAYLAND_DISPLAY). When not, `why` says so in a sentence, so
+// the program can stop with a clear message instead of Qt's abort.
+bool canShowWindows(int argc, char** argv, std::string& why);
 
 struct SessionState;
 
