@@ -104,6 +104,21 @@ TEST_F(AccessorsTest, TheFourthCardIsABevelButtonOfTheCardClassWithIndexThree) {
   EXPECT_EQ(&card->classRecord(), &window1::FudaButtonClass());
 }
 
+TEST_F(AccessorsTest, ArrayElementsComeTypedAsTheFrameworkClassButAreOfTheArraysClass) {
+  GameWindow w;
+  const rt::Ref<rt::Object> label = window1::MiniLabel(w.self(), 0);
+  ASSERT_TRUE(label);
+  EXPECT_TRUE(label->classRecord().isa(ui::LabelClass()));
+  EXPECT_EQ(&label->classRecord(), &window1::MiniLabelClass());
+  const rt::Ref<rt::Object> line = window1::Xline(w.self(), 1);
+  ASSERT_TRUE(line);
+  EXPECT_EQ(&line->classRecord(), &window1::XlineClass());
+  const rt::Ref<rt::Object> timer = window1::Timer1(w.self());
+  ASSERT_TRUE(timer);
+  EXPECT_TRUE(timer->classRecord().isa(ui::TimerClass()));
+  EXPECT_EQ(&timer->classRecord(), &window1::Timer1Class());
+}
+
 TEST_F(AccessorsTest, AnIndexOutsideAnArrayGivesNilWithoutRaising) {
   GameWindow w;
   for (const std::int32_t i : {5, -1, 100, std::numeric_limits<std::int32_t>::min()}) {

@@ -5,12 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "game/steps.h"
 #include "game_test.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/functions.h"
 #include "platform/runtime/lifecycle.h"
 
 namespace {
@@ -247,6 +249,30 @@ TEST_F(StepsTest, TheWindowsOpenEventResetsStepAndScoreButNotKey) {
   expectMarks(screenOf(w), Marks::None);
 }
 
+TEST_F(StepsTest, TheScoreButtonsOpenEventShowsTheScoreItFindsWhenTheWindowOpens) {
+  // The controls' Open events come before the window's, which then resets
+  // the score: only the score button's own handler can have written "45".
+  GameWindow w({.leaveOut = {}, .open = false});
+  w.setTokuten(45);
+  w.open();
+  EXPECT_EQ(w.scoreButton()->caption().str(), "45");
+  EXPECT_EQ(w.tokuten(), 0);
+}
+
+TEST_F(StepsTest, AMissingCrossLineStopsTheWindowsOpenEventAndTheDispatcherHearsOfIt) {
+  GameWindow w({.leaveOut = {{"Xline", 1}}, .open = false});
+  w.setKaisu(6);
+  w.setTokuten(30);
+  const auto reports = rt::unhandledExceptionCount();
+  w.open();
+  const gametest::Screen s = screenOf(w);
+  EXPECT_FALSE(s.circle);
+  EXPECT_FALSE(s.cross0);  // hidden before the missing line was looked up
+  EXPECT_EQ(w.kaisu(), 6);  // the marks come first: step and score are not reached
+  EXPECT_EQ(w.tokuten(), 30);
+  EXPECT_EQ(rt::unhandledExceptionCount(), reports + 1);
+}
+
 TEST_F(StepsTest, TheScoreButtonsOpenEventShowsTheScoreOnItsSender) {
   GameWindow w;
   w.setTokuten(70);
@@ -348,6 +374,32 @@ TEST_F(StepsTest, NoScoreButtonStopsTheStartPressAfterHidingTheMarks) {
   expectMarks(s, Marks::None);
   EXPECT_EQ(s.question, "old");
   EXPECT_EQ(w.kaisu(), 0);
+}
+
+TEST_F(StepsTest, AFailingPressSkipsTheResetPastTheEnd) {
+  GameWindow w({.leaveOut = {{"Oval1", {}}}});
+  w.setKaisu(11);
+  w.setTokuten(20);
+  w.pressStart();
+  EXPECT_EQ(w.kaisu(), 11);
+  EXPECT_EQ(w.tokuten(), 20);
+}
+
+TEST_F(StepsTest, AnExceptionOfAnyKindEndsAStartPressQuietly) {
+  // Not a framework exception: the random source fails in the deal.
+  rt::setRandomSource([]() -> double { throw std::runtime_error("no randomness"); });
+  GameWindow w;
+  dirty(w);
+  w.setKaisu(2);
+  w.setKey(0);
+  const auto reports = rt::unhandledExceptionCount();
+  w.pressStart();
+  const gametest::Screen s = screenOf(w);
+  EXPECT_EQ(s.question, gametest::kUpper[0]);
+  expectCards(s, {"old", "old", "old", "old", "old"});
+  EXPECT_EQ(w.key(), 0);
+  EXPECT_EQ(w.kaisu(), 2);
+  EXPECT_EQ(rt::unhandledExceptionCount(), reports);
 }
 
 TEST_F(StepsTest, AFailingDealShowsThePoemButSetsNoKeyAndPlacesNoCorrectPhrase) {

@@ -57,7 +57,10 @@ std::vector<Entry> entriesOf(QMenu& menu) {
   texts.reserve(menu.actions().size() * 2);
   std::vector<Entry> entries;
   for (QAction* a : menu.actions()) {
-    texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    // A separator must show nothing but its line: any text it kept would be
+    // drawn beside it.
+    texts.push_back(a->isSeparator() ? (a->text().isEmpty() ? "-" : "- with text " + a->text().toStdString())
+                                     : a->text().toStdString());
     const char* text = texts.back().c_str();
     texts.push_back(a->shortcut().toString(QKeySequence::PortableText).toStdString());
     entries.push_back({text, texts.back().c_str()});

@@ -73,7 +73,7 @@ ClassSpec goodDescriptionNamed(const std::string& name) {
   return desc;
 }
 
-TEST(ClassRecord, SpecsThatDoNotAddUpFailNamingTheClass) {
+TEST(ClassRecord, DescriptionsThatDoNotAddUpFailNamingTheClass) {
   const BadDescription cases[] = {
       {"BadSlots", [](ClassSpec& s) { s.slotCount = 1; }, "fewer slots"},
       {"EmptySlot", [](ClassSpec& s) { s.slotCount = 3; }, "slot 2 is left empty"},

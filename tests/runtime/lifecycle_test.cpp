@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,33 @@ TEST_F(Lifecycle, AnExceptionFromAnEventIsReportedOnceAndTheLoopGoesOn) {
   EXPECT_EQ(unhandledExceptionCount(), 1u);
   EXPECT_NE(lastUnhandledReport().find("NilObjectException"), std::string::npos);
   EXPECT_EQ(RuntimeExit(), 1);  // a run with an unhandled exception does not exit 0
+}
+
+TEST_F(Lifecycle, AnyOtherCppExceptionIsReportedTooAndTheLoopGoesOn) {
+  bool later = false;
+  postEvent([] { throw std::runtime_error("disk on fire"); });
+  postEvent([&] { later = true; });
+  RuntimeRun();
+  EXPECT_TRUE(later);
+  EXPECT_EQ(unhandledExceptionCount(), 1u);
+  EXPECT_NE(lastUnhandledReport().find("disk on fire"), std::string::npos);
+}
+
+TEST_F(Lifecycle, AnEventMayReplaceTheLoopThatDeliversIt) {
+  // The old loop is destroyed while its run() is on the stack; the sanitizer
+  // build catches any use of it after that.
+  int delivered = 0;
+  postEvent([&] {
+    ++delivered;
+    setEventLoop(std::make_unique<HeadlessEventLoop>());
+  });
+  postEvent([&] { ++delivered; });
+  RuntimeRun();
+  EXPECT_EQ(delivered, 2);
+  bool onNewLoop = false;
+  postEvent([&] { onNewLoop = true; });
+  RuntimeRun();
+  EXPECT_TRUE(onNewLoop);
 }
 
 TEST_F(Lifecycle, ACleanRunExitsWithZero) {

@@ -1,6 +1,7 @@
 #include "support/game_window.h"
 
 #include <memory>
+#include <stdexcept>
 #include <utility>
 
 #include "platform/runtime/events.h"
@@ -146,6 +147,7 @@ void GameWindow::setKey(std::int32_t v) const { rt::setInt32Property(*window_, "
 void GameWindow::setTokuten(std::int32_t v) const { rt::setInt32Property(*window_, "Tokuten", v); }
 
 void forceDraws(std::vector<double> values) {
+  if (values.empty()) throw std::invalid_argument("forceDraws needs at least one value");
   auto queue = std::make_shared<std::vector<double>>(std::move(values));
   auto next = std::make_shared<std::size_t>(0);
   rt::setRandomSource([queue, next] {

@@ -133,7 +133,9 @@ void MenuBarView::apply(ui::MenuItem& item, std::string_view p) {
   if (!action) return;
   if (concerns(p, {"Text"})) {
     action->setSeparator(item.isSeparator());
-    action->setText(literalCaption(toQString(item.text())));
+    // A separator shows only its line: styles draw a separator's text as a
+    // section label, which would put a stray "-" beside it.
+    action->setText(item.isSeparator() ? QString() : literalCaption(toQString(item.text())));
   }
   // A menu's own action takes no shortcut: Qt would open the menu with it.
   if (concerns(p, {"KeyboardShortcut"}) && !action->menu()) {

@@ -210,6 +210,10 @@ const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& desc) 
     p.attributes = makeAttributes(d.scope, d.hidden);
   }
 
+  // A lookup made while the record was being filled may have indexed names
+  // that were still empty.
+  r->forgetPropertyIndex();
+
   checkCount("class attributes", 0, desc.classAttributes.size(), n.classAttributes);
   for (std::size_t i = 0; i < desc.classAttributes.size(); ++i) {
     r->classAttributes[i] = Attribute{RuntimeLockString(String(desc.classAttributes[i].first)),

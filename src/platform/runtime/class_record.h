@@ -189,6 +189,8 @@ class ClassRecord {
   // The entry whose name equals the text without regard to letter case, or null.
   const PropertyEntry* findProperty(std::string_view name) const;
   int propertyIndex(std::string_view name) const;  // -1 when absent
+  // Drops the name index, for a record whose property names were just filled.
+  void forgetPropertyIndex() const { propertyIndexCache_.clear(); }
 
  private:
   mutable std::unordered_map<std::string, int> propertyIndexCache_;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <exception>
 #include <map>
 #include <utility>
 #include <vector>
@@ -12,18 +13,24 @@ namespace rt {
 
 struct HeadlessEventLoop::Queue {
   std::deque<std::function<void()>> events;
+  bool quitting = false;
 };
 
 void HeadlessEventLoop::run() {
-  quitting_ = false;
-  if (!queue_) return;
-  // Keeps the queue alive even if an event replaces the loop.
+  if (!queue_) queue_ = std::make_shared<Queue>();
+  // Only the shared queue is used from here on, never `this`.
   std::shared_ptr<Queue> q = queue_;
-  while (!quitting_ && !q->events.empty()) {
+  q->quitting = false;
+  while (!q->quitting && !q->events.empty()) {
     std::function<void()> ev = std::move(q->events.front());
     q->events.pop_front();
     dispatchEvent(ev);
   }
+}
+
+void HeadlessEventLoop::quit() {
+  if (!queue_) queue_ = std::make_shared<Queue>();
+  queue_->quitting = true;
 }
 
 void HeadlessEventLoop::post(std::function<void()> event) {
@@ -75,6 +82,11 @@ void dispatchEvent(const std::function<void()>& event) {
     event();
   } catch (const Raised& r) {
     RuntimeUnhandledException(r.exception().get());
+  } catch (const std::exception& e) {
+    // Not a framework exception, so a fault of the program itself: reported
+    // like one, so that neither the loop nor a toolkit's loop around it ends
+    // the process.
+    reportUnhandledError(e.what());
   }
 }
 
@@ -104,6 +116,13 @@ void RuntimeQuit() {
 }
 
 bool quitRequested() { return state().quit; }
+
+void reportUnhandledError(const std::string& what) {
+  RuntimeState& s = state();
+  ++s.unhandled;
+  s.lastReport = "unhandled error: " + what;
+  std::fprintf(stderr, "%s\n", s.lastReport.c_str());
+}
 
 void RuntimeUnhandledException(Object* exception) {
   RuntimeState& s = state();

@@ -32,14 +32,15 @@ class EventLoop {
 class HeadlessEventLoop : public EventLoop {
  public:
   void run() override;
-  void quit() override { quitting_ = true; }
+  void quit() override;
   void post(std::function<void()> event) override;
   std::size_t pending() const;
 
  private:
+  // Shared with a running run(), which must not touch the loop itself: an
+  // event may replace (and so destroy) the loop it was delivered from.
   struct Queue;
   std::shared_ptr<Queue> queue_;
-  bool quitting_ = false;
 };
 
 // Starts the runtime afresh: a headless loop, no application, no reports.
@@ -48,8 +49,9 @@ void RuntimeInit();
 void setEventLoop(std::unique_ptr<EventLoop> loop);
 EventLoop& eventLoop();
 
-// Delivers one event: an exception that leaves it is reported through
-// RuntimeUnhandledException and the loop goes on.
+// Delivers one event: a framework exception that leaves it is reported
+// through RuntimeUnhandledException, any other C++ exception by its message,
+// and the loop goes on.
 void dispatchEvent(const std::function<void()>& event);
 void postEvent(std::function<void()> event);
 
@@ -74,6 +76,8 @@ bool quitRequested();
 // Reports an exception that nothing handled: one line on standard error
 // naming its class and message. Returns; the caller decides what follows.
 void RuntimeUnhandledException(Object* exception);
+// The same report for a C++ exception that is no framework exception.
+void reportUnhandledError(const std::string& what);
 std::size_t unhandledExceptionCount();
 const std::string& lastUnhandledReport();
 
