@@ -51,13 +51,12 @@ const std::string& signatureOf() {
   return text;
 }
 
-void checkArgumentCount(const std::vector<rt::Value>& args, std::size_t wanted, const std::string& signature) {
-  // A list that does not match the parameters is refused whole rather than
-  // read in part.
-  if (args.size() != wanted) {
-    rt::raiseRuntimeException(rt::String("Introspection.Invoke" + signature + ": " + std::to_string(args.size()) +
-                                         " arguments for a method of " + std::to_string(wanted)));
+// The one argument a method of one parameter takes: element 0 of the list.
+const rt::Value& firstArgument(const std::vector<rt::Value>& args, const std::string& signature) {
+  if (args.empty()) {
+    rt::raiseRuntimeException(rt::String("Introspection.Invoke" + signature + ": the argument list is empty"));
   }
+  return args[0];
 }
 
 template <class R, class P>
@@ -66,8 +65,7 @@ rt::Value invoke(const rt::MethodSlot& fn, rt::Object* receiver, const std::vect
   const rt::Ref<rt::Object> self = rt::Ref<rt::Object>::retain(receiver);
   if (!self) rt::RaiseNilObjectException();
   if constexpr (std::is_same_v<P, None>) {
-    // Without parameters the list is not read: nil and empty alike.
-    if (args) checkArgumentCount(*args, 0, signature);
+    // Without parameters the list is not read.
     if constexpr (std::is_same_v<R, None>) {
       rt::callFn<void()>(fn, signature, *self);
       return {};
@@ -76,8 +74,7 @@ rt::Value invoke(const rt::MethodSlot& fn, rt::Object* receiver, const std::vect
     }
   } else {
     if (!args) rt::RaiseNilObjectException();
-    checkArgumentCount(*args, 1, signature);
-    const auto held = P::argument((*args)[0]);
+    const auto held = P::argument(firstArgument(*args, signature));
     if constexpr (std::is_same_v<R, None>) {
       rt::callFn<void(typename P::Param)>(fn, signature, *self, P::pass(held));
       return {};

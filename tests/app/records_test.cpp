@@ -132,6 +132,21 @@ TEST_F(Records, Window1AddsTwentyNineMethodsInSlotOrderWithTheirSignaturesAndInv
   }
 }
 
+TEST_F(Records, IntrospectionListsWindow1sMethodsWithoutTheHiddenControlMaker) {
+  const rt::ClassRecord& cls = window1::Window1Class();
+  std::vector<std::string> own;
+  for (const rt::IntrospectedMethod& m : rt::introspectMethods(cls)) {
+    if (m.info >= &cls.methodInfo[130]) own.push_back(m.info->name.str());
+  }
+  ASSERT_EQ(own.size(), 28u);  // 29 own methods, one of them hidden
+  EXPECT_EQ(own.front(), "Layout");
+  EXPECT_EQ(own[1], "CreateControls");
+  EXPECT_EQ(own[2], "OdaiAREA");  // _CreateControls0 is not listed...
+  // ...yet its slot still runs it.
+  EXPECT_EQ(cls.vtable[53].signature, "%%");
+  EXPECT_EQ(cls.methodInfo[132].name.str(), "_CreateControls0");
+}
+
 TEST_F(Records, Window1BindsOnlyLayoutCreateControlsAndOpen) {
   const rt::ClassRecord& cls = window1::Window1Class();
   ASSERT_EQ(cls.events.size(), 33u);

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/runtime/class_record.h"
 #include "test_classes.h"
@@ -38,6 +39,13 @@ TEST(ClassRecord, MemberAttributesCarryScopeThenHidden) {
   ASSERT_EQ(SubThingClass().classAttributes.size(), 1u);
   EXPECT_EQ(SubThingClass().classAttributes[0].value.str(), "Private");
   EXPECT_EQ(ThingClass().methodInfo[0].attributes.size(), 1u);
+}
+
+TEST(Introspection, HiddenMembersAreLeftOutAndConstructorsToldApart) {
+  std::vector<std::string> names;
+  for (const IntrospectedMethod& m : introspectMethods(SubThingClass())) names.push_back(m.info->name.str());
+  EXPECT_EQ(names, (std::vector<std::string>{"add"}));  // poke2 carries "Hidden"
+  EXPECT_EQ(introspectProperties(SubThingClass()).size(), 2u);
 }
 
 TEST(ClassRecord, LookupByNameFindsBuiltRecordsOnly) {

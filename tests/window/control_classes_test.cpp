@@ -152,6 +152,19 @@ TEST_F(ControlClassesTest, TimerRecordAddsItsWindowLinkIndexAndEmptyConstructor)
   for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(r.interfaces[1].table[k].fn, r.vtable[4 + k].fn);
 }
 
+TEST_F(ControlClassesTest, IntrospectionListsTheTimersWindowAndConstructorButNotItsHiddenMembers) {
+  const rt::ClassRecord& cls = window1::Timer1Class();
+  std::vector<std::string> own;
+  bool constructorListed = false;
+  for (const rt::IntrospectedMethod& m : rt::introspectMethods(cls)) {
+    if (m.info < &cls.methodInfo[12]) continue;
+    own.push_back(m.info->name.str());
+    if (m.isConstructor) constructorListed = m.info->name.str() == "Constructor";
+  }
+  EXPECT_EQ(own, (std::vector<std::string>{"Window", "Constructor"}));
+  EXPECT_TRUE(constructorListed);
+}
+
 TEST_F(ControlClassesTest, LookupsAndBuildersGiveTheOneRecordBuilt) {
   struct Case {
     const char* name;

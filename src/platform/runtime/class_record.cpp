@@ -110,6 +110,29 @@ Ref<Object> RuntimeCheckCast(Object* obj, const ClassRecord& cls) {
 
 bool RuntimeObjectIsa(const Object* obj, const ClassRecord& cls) { return obj && obj->classRecord().isa(cls); }
 
+bool isHidden(const std::vector<Attribute>& attributes) {
+  for (const Attribute& a : attributes) {
+    if (a.name.bytes() == "Hidden") return true;
+  }
+  return false;
+}
+
+std::vector<IntrospectedMethod> introspectMethods(const ClassRecord& cls) {
+  std::vector<IntrospectedMethod> out;
+  for (const MethodInfo& m : cls.methodInfo) {
+    if (!isHidden(m.attributes)) out.push_back({&m, m.name.bytes() == "Constructor"});
+  }
+  return out;
+}
+
+std::vector<const PropertyEntry*> introspectProperties(const ClassRecord& cls) {
+  std::vector<const PropertyEntry*> out;
+  for (const PropertyEntry& p : cls.properties) {
+    if (!isHidden(p.attributes)) out.push_back(&p);
+  }
+  return out;
+}
+
 namespace detail {
 void slotMismatch(const Object& self, const MethodSlot* slot, std::size_t index, std::string_view signature,
                   const char* why) {

@@ -245,6 +245,20 @@ Ref<T> newObjectAs(const ClassRecord& cls) {
   return Ref<T>::adopt(t);
 }
 
+// --- introspection ---------------------------------------------------------
+
+// A method as introspection lists it: an entry named "Constructor" is a
+// constructor, every other one a method.
+struct IntrospectedMethod {
+  const MethodInfo* info = nullptr;
+  bool isConstructor = false;
+};
+bool isHidden(const std::vector<Attribute>& attributes);
+// The class's methods and properties, inherited ones first, leaving out
+// every member whose attributes include "Hidden".
+std::vector<IntrospectedMethod> introspectMethods(const ClassRecord& cls);
+std::vector<const PropertyEntry*> introspectProperties(const ClassRecord& cls);
+
 // --- declarative class descriptions ----------------------------------------
 
 struct MethodInfoDecl {
