@@ -51,26 +51,37 @@ pixel() {
 }
 click() {
   xdotool mousemove "$((X + $1))" "$((Y + menu + $2))" click 1
-  sleep 0.4
+  sleep 0.2
+}
+# Waits up to 10 s for the pixel to become (or, with "!", to stop being) a
+# colour, so a slow machine is not taken for a wrong game; prints the last.
+await_pixel() {
+  local x=$1 y=$2 want=$3 got
+  for _ in $(seq 50); do
+    got=$(pixel "$x" "$y")
+    if [[ $want == !* ]]; then [[ $got != "${want#!}" ]] && break; else [[ $got == "$want" ]] && break; fi
+    sleep 0.2
+  done
+  echo "$got"
 }
 start() { click 183 130; }     # the start button: 109,119 149x23
 
 
-circle=$(pixel 572 243)        # centre of the circle mark, 522,193 100x100
+circle=$(await_pixel 572 243 FF2E3C)  # centre of the circle mark, 522,193 100x100
 [[ $circle == FF2E3C ]] || fail "before any pick the circle's place shows $circle, not the background FF2E3C"
 
 start                          # welcome
 start                          # instructions
 start                          # poem 1; its lower phrase is on card 4
 click 303 400                  # card 4: 109,376 388x49
-circle=$(pixel 572 243)
+circle=$(await_pixel 572 243 FFFFFF)
 [[ $circle == FFFFFF ]] || fail "a right pick shows $circle where the white circle should be"
 
 start                          # poem 2 hides the marks
-circle=$(pixel 572 243)
+circle=$(await_pixel 572 243 FF2E3C)
 [[ $circle == FF2E3C ]] || fail "the next poem still shows $circle where the circle was"
 click 303 190                  # card 0: never the right one
-stroke=$(pixel 574 242)        # on the stroke from (534,200) to (614,284)
+stroke=$(await_pixel 574 242 '!FF2E3C')        # on the stroke from (534,200) to (614,284)
 [[ $stroke != FF2E3C ]] || fail "a wrong pick shows no cross"
 
 xdotool mousemove "$((X + 600))" "$((Y + menu + 480))" click 1  # the background takes focus
