@@ -43,6 +43,15 @@ T& expect(rt::Object* obj, const char* function, const rt::ClassRecord& cls) {
   return *t;
 }
 
+// The receiver of a property getter or setter: the object as T, with the
+// index argument checked (always 0).
+template <class T>
+T& target(rt::Object* obj, std::int32_t index, const char* function, const rt::ClassRecord& cls) {
+  T& t = expect<T>(obj, function, cls);
+  checkIndex(function, index);
+  return t;
+}
+
 // Timers sit among the controls without a Control record: Index and Window
 // accept any control model.
 Control& expectControl(rt::Object* obj, const char* function) {
@@ -63,9 +72,7 @@ MenuBar* menuBarOrNil(rt::Object* bar, const char* function) {
 
 BevelButton& pluginReceiver(rt::Object* obj, std::int32_t index, std::size_t position, const char* verb) {
   const std::string function = "BevelButton." + BevelButtonClass().properties[position].name.str() + "." + verb;
-  BevelButton& b = expect<BevelButton>(obj, function.c_str(), BevelButtonClass());
-  checkIndex(function.c_str(), index);
-  return b;
+  return target<BevelButton>(obj, index, function.c_str(), BevelButtonClass());
 }
 
 template <std::size_t I>
@@ -161,14 +168,12 @@ void releaseFrameworkReferences() {
 // --- controls --------------------------------------------------------------------------
 
 void RectControl_Visible_Set(rt::Object* obj, std::int32_t index, bool value) {
-  auto& c = expect<RectControl>(obj, "RectControl.Visible.Set", RectControlClass());
-  checkIndex("RectControl.Visible.Set", index);
+  auto& c = target<RectControl>(obj, index, "RectControl.Visible.Set", RectControlClass());
   c.setVisible(value);
 }
 
 bool RectControl_Visible_Get(rt::Object* obj, std::int32_t index) {
-  auto& c = expect<RectControl>(obj, "RectControl.Visible.Get", RectControlClass());
-  checkIndex("RectControl.Visible.Get", index);
+  auto& c = target<RectControl>(obj, index, "RectControl.Visible.Get", RectControlClass());
   return c.visible();
 }
 
@@ -191,26 +196,22 @@ rt::Ref<rt::Object> Control_Window_Get(rt::Object* obj, std::int32_t index) {
 }
 
 void TextArea_Text_Set(rt::Object* obj, std::int32_t index, const rt::String& value) {
-  auto& t = expect<TextArea>(obj, "TextArea.Text.Set", TextAreaClass());
-  checkIndex("TextArea.Text.Set", index);
+  auto& t = target<TextArea>(obj, index, "TextArea.Text.Set", TextAreaClass());
   t.setText(value);
 }
 
 void TextArea_LineSpacing_Set(rt::Object* obj, std::int32_t index, double value) {
-  auto& t = expect<TextArea>(obj, "TextArea.LineSpacing.Set", TextAreaClass());
-  checkIndex("TextArea.LineSpacing.Set", index);
+  auto& t = target<TextArea>(obj, index, "TextArea.LineSpacing.Set", TextAreaClass());
   t.setLineSpacing(value);
 }
 
 void TextArea_TextUnit_Set(rt::Object* obj, std::int32_t index, std::uint8_t value) {
-  auto& t = expect<TextArea>(obj, "TextArea.TextUnit.Set", TextAreaClass());
-  checkIndex("TextArea.TextUnit.Set", index);
+  auto& t = target<TextArea>(obj, index, "TextArea.TextUnit.Set", TextAreaClass());
   t.setTextUnit(value);
 }
 
 void Label_TextUnit_Set(rt::Object* obj, std::int32_t index, std::uint8_t value) {
-  auto& l = expect<Label>(obj, "Label.TextUnit.Set", LabelClass());
-  checkIndex("Label.TextUnit.Set", index);
+  auto& l = target<Label>(obj, index, "Label.TextUnit.Set", LabelClass());
   l.setTextUnit(value);
 }
 
@@ -237,20 +238,17 @@ void RectControl_Constructor(rt::Object* obj) {
 // --- windows ---------------------------------------------------------------------------
 
 rt::Ref<rt::Object> Window_MenuBar_Get(rt::Object* window, std::int32_t index) {
-  auto& w = expect<Window>(window, "Window.MenuBar.Get", WindowClass());
-  checkIndex("Window.MenuBar.Get", index);
+  auto& w = target<Window>(window, index, "Window.MenuBar.Get", WindowClass());
   return w.menuBar();
 }
 
 void Window_MenuBar_Set(rt::Object* window, std::int32_t index, rt::Object* menuBar) {
-  auto& w = expect<Window>(window, "Window.MenuBar.Set", WindowClass());
-  checkIndex("Window.MenuBar.Set", index);
+  auto& w = target<Window>(window, index, "Window.MenuBar.Set", WindowClass());
   w.setMenuBar(menuBarOrNil(menuBar, "Window.MenuBar.Set"));
 }
 
 void Application_MenuBar_Set(rt::Object* app, std::int32_t index, rt::Object* menuBar) {
-  auto& a = expect<Application>(app, "Application.MenuBar.Set", ApplicationClass());
-  checkIndex("Application.MenuBar.Set", index);
+  auto& a = target<Application>(app, index, "Application.MenuBar.Set", ApplicationClass());
   a.setMenuBar(menuBarOrNil(menuBar, "Application.MenuBar.Set"));
 }
 
@@ -261,26 +259,22 @@ void MenuItem_Constructor(rt::Object* item) {
 }
 
 void MenuItem_Name_Set(rt::Object* item, std::int32_t index, const rt::String& value) {
-  auto& m = expect<MenuItem>(item, "MenuItem.Name.Set", MenuItemClass());
-  checkIndex("MenuItem.Name.Set", index);
+  auto& m = target<MenuItem>(item, index, "MenuItem.Name.Set", MenuItemClass());
   m.setName(value);
 }
 
 void MenuItem_Text_Set(rt::Object* item, std::int32_t index, const rt::String& value) {
-  auto& m = expect<MenuItem>(item, "MenuItem.Text.Set", MenuItemClass());
-  checkIndex("MenuItem.Text.Set", index);
+  auto& m = target<MenuItem>(item, index, "MenuItem.Text.Set", MenuItemClass());
   m.setText(value);
 }
 
 void MenuItem_KeyboardShortcut_Set(rt::Object* item, std::int32_t index, const rt::String& value) {
-  auto& m = expect<MenuItem>(item, "MenuItem.KeyboardShortcut.Set", MenuItemClass());
-  checkIndex("MenuItem.KeyboardShortcut.Set", index);
+  auto& m = target<MenuItem>(item, index, "MenuItem.KeyboardShortcut.Set", MenuItemClass());
   m.setKeyboardShortcut(value);
 }
 
 void MenuItem_AutoEnable_Set(rt::Object* item, std::int32_t index, bool value) {
-  auto& m = expect<MenuItem>(item, "MenuItem.AutoEnable.Set", MenuItemClass());
-  checkIndex("MenuItem.AutoEnable.Set", index);
+  auto& m = target<MenuItem>(item, index, "MenuItem.AutoEnable.Set", MenuItemClass());
   m.setAutoEnable(value);
 }
 
