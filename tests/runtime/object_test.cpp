@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
+#include "platform/runtime/exceptions.h"
 #include "platform/runtime/fields.h"
+#include "platform/runtime/lifecycle.h"
 #include "platform/runtime/object.h"
 #include "test_classes.h"
 
@@ -101,6 +106,117 @@ TEST(Fields, ObjectFieldsHoldOneCountedReference) {
   Object_Set(*holder, pos, nullptr);
   EXPECT_EQ(b->refCount(), 1);
   EXPECT_FALSE(Object_Get(*holder, pos));
+}
+
+// A subclass of Thing whose finalizer does what the test asks of it; Thing's
+// own chain has none, so a second class below it counts the runs.
+struct FinalizerScript {
+  int runs = 0;
+  int baseRuns = 0;
+  Ref<Object> kept;  // a reference the finalizer took to its own object
+  enum { Nothing, KeepSelf, Raise, RaiseCpp } action = Nothing;
+};
+FinalizerScript script;
+
+void scriptedFinalizer(Object& self) {
+  ++script.runs;
+  if (script.action == FinalizerScript::KeepSelf) script.kept = Ref<Object>::retain(&self);
+  if (script.action == FinalizerScript::Raise) RaiseNilObjectException(String("finalizer gave up"));
+  if (script.action == FinalizerScript::RaiseCpp) throw std::runtime_error("finalizer broke");
+}
+
+const ClassRecord& FinalizedBaseClass() {
+  static const ClassRecord* cache = nullptr;
+  ClassSpec desc;
+  desc.name = "FinalizedBase";
+  desc.superLookup = [] { return &ThingClass(); };
+  desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
+  desc.slotCount = 2;
+  desc.finalize = [](Object&) { ++script.baseRuns; };
+  return buildClass(cache, desc);
+}
+
+const ClassRecord& FinalizedClass() {
+  static const ClassRecord* cache = nullptr;
+  ClassSpec desc;
+  desc.name = "Finalized";
+  desc.superLookup = [] { return &FinalizedBaseClass(); };
+  desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
+  desc.slotCount = 2;
+  desc.finalize = scriptedFinalizer;
+  return buildClass(cache, desc);
+}
+
+class Finalizers : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RuntimeInit();
+    script = FinalizerScript{};
+  }
+  void TearDown() override {
+    script.kept.reset();
+    RuntimeExit();
+  }
+};
+
+// The object lives on while the finalizer's reference does; it is finalized
+// once and freed with that reference.
+TEST_F(Finalizers, AFinalizerThatKeepsItsObjectKeepsItAliveAndRunsOnlyOnce) {
+  script.action = FinalizerScript::KeepSelf;
+  const std::size_t before = liveObjectCount();
+  Ref<Thing> t = newThing(FinalizedClass());
+  WeakRef<Thing> weak(t.get());
+  Thing* raw = t.get();
+  t.reset();
+  ASSERT_EQ(script.kept.get(), raw);
+  EXPECT_EQ(raw->refCount(), 1);
+  EXPECT_EQ(liveObjectCount(), before + 1);
+  EXPECT_FALSE(weak.lock());  // gone for weak watchers from the first release on
+  Int32_Set(*script.kept, 0, 5);  // still a whole object
+  script.kept.reset();
+  EXPECT_EQ(liveObjectCount(), before);
+  EXPECT_EQ(script.runs, 1);
+  EXPECT_EQ(script.baseRuns, 1);
+}
+
+TEST_F(Finalizers, AFinalizerThatRaisesIsReportedOnceAndTheReleaseCompletes) {
+  struct Case {
+    decltype(FinalizerScript::action) action;
+    const char* reportPart;
+  };
+  for (const Case& c : {Case{FinalizerScript::Raise, "finalizer gave up"},
+                        Case{FinalizerScript::RaiseCpp, "finalizer broke"}}) {
+    RuntimeInit();
+    script = FinalizerScript{};
+    script.action = c.action;
+    const std::size_t before = liveObjectCount();
+    WeakRef<Thing> weak;
+    {
+      Ref<Thing> t = newThing(FinalizedClass());
+      weak = WeakRef<Thing>(t.get());
+    }  // released by the destructor, where nothing may unwind
+    EXPECT_EQ(liveObjectCount(), before);
+    EXPECT_TRUE(weak.expired());
+    EXPECT_EQ(script.baseRuns, 1);  // the rest of the chain still ran
+    EXPECT_EQ(unhandledExceptionCount(), 1u);
+    EXPECT_NE(lastUnhandledReport().find(c.reportPart), std::string::npos) << lastUnhandledReport();
+  }
+}
+
+void releaseAnObjectWhoseFinalizerReleasesItAgain() {
+  static const ClassRecord* cache = nullptr;
+  ClassSpec desc;
+  desc.name = "OverReleasing";
+  desc.superLookup = [] { return &ThingClass(); };
+  desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
+  desc.slotCount = 2;
+  desc.finalize = [](Object& self) { RuntimeUnlockObject(&self); };
+  Ref<Thing> t = newThing(buildClass(cache, desc));
+}
+
+TEST(ObjectDeathTest, AFinalizerThatReleasesItsObjectOnceTooOftenStopsNamingTheClass) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_DEATH(releaseAnObjectWhoseFinalizerReleasesItAgain(), "once more than it took it .a OverReleasing.");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -350,6 +351,27 @@ TEST_F(ControlBehaviour, DropTypesAreRecordedOnceEach) {
   EXPECT_EQ(oval->acceptedDropTypes().str(), "file:text/plain\ntext");
   EXPECT_FALSE(
       rt::callSlot<bool(std::int32_t, std::int32_t, std::int32_t, std::int32_t)>(o, 18, "%b%i4i4i4i4", 0, 0, 0, 1));
+}
+
+bool menuHandlerAnswersYes(rt::Object& /*receiver*/) { return true; }
+
+// The slot a caller hands to _AddMenuHandler may be gone before the command
+// comes; the handler must still run.
+TEST_F(ControlBehaviour, MenuHandlersOutliveTheSlotTheyWereAddedFrom) {
+  rt::Ref<ui::Window> window = make<ui::Window>(ui::WindowClass());
+  rt::Ref<ui::Application> app = make<ui::Application>(ui::ApplicationClass());
+  struct Receiver {
+    rt::Object& object;
+    std::size_t addSlot, handleSlot;
+  };
+  for (const Receiver& r : {Receiver{*window, 18, 31}, Receiver{*app, 3, 13}}) {
+    auto handler = std::make_unique<rt::MethodSlot>(rt::makeSlot("Test.yes", "%b%", &menuHandlerAnswersYes));
+    rt::callSlot<void(const rt::String&, const rt::MethodSlot*)>(r.object, r.addSlot, "%%sp", rt::String("FileOpen"),
+                                                                 handler.get());
+    handler.reset();
+    EXPECT_TRUE((rt::callSlot<bool(const rt::String&)>(r.object, r.handleSlot, "%b%s", rt::String("FileOpen"))));
+    EXPECT_FALSE((rt::callSlot<bool(const rt::String&)>(r.object, r.handleSlot, "%b%s", rt::String("FileSave"))));
+  }
 }
 
 }  // namespace

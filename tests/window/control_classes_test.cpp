@@ -308,6 +308,21 @@ TEST_F(ControlClassesTest, TimerHoldsOneReferenceToTheWindowItWasLastGiven) {
   EXPECT_FALSE(timerWindow(*t));
 }
 
+TEST_F(ControlClassesTest, TheSameWindowAgainSurvivesWhenTheTimerHoldsItsOnlyReference) {
+  const auto t = make<ui::Timer>(window1::Timer1Class());
+  auto w = make<ui::Window>(ui::WindowClass());
+  rt::WeakRef<ui::Window> weak(w.get());
+  ui::Window* raw = w.get();
+  setTimerWindow(*t, raw);
+  w.reset();
+  setTimerWindow(*t, raw);
+  ASSERT_FALSE(weak.expired());
+  EXPECT_EQ(raw->refCount(), 1);
+  EXPECT_EQ(timerWindow(*t).get(), raw);
+  setTimerWindow(*t, nullptr);
+  EXPECT_TRUE(weak.expired());
+}
+
 TEST_F(ControlClassesTest, TimerIndexIsStoredUncheckedAndIsTheControlsIndex) {
   const auto t = make<ui::Timer>(window1::Timer1Class());
   rt::callSlot<void(std::int32_t)>(*t, 7, "%%i4", -5);

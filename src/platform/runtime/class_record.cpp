@@ -154,16 +154,12 @@ const ClassRecord* RuntimeLookupClass(std::string_view name) {
   return it == recordsByName().end() ? nullptr : it->second;
 }
 
-const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& desc) {
-  if (cache) return *cache;
-  if (recordsByName().count(desc.name)) throw std::logic_error("class " + desc.name + " is built twice");
-  const ClassRecord* super = desc.superLookup ? desc.superLookup() : nullptr;
-  const ClassCounts& n = desc.counts;
-  ClassRecord* r = RuntimeNewClass(super, n.methodInfo, n.interfaces, n.events, n.fifth, n.properties,
-                                   n.classAttributes);
-  cache = r;
-  recordsByName()[desc.name] = r;
+namespace {
 
+// Fills a record that RuntimeNewClass made for the desc; throws
+// std::logic_error naming the class where the tables do not add up.
+void fillRecord(ClassRecord* r, const ClassRecord* super, const ClassSpec& desc) {
+  const ClassCounts& n = desc.counts;
   r->name = RuntimeLockString(String(desc.name));
   r->interfaceFlag = desc.interfaceFlag;
   r->instanceSize = (super ? super->instanceSize : 0) + desc.ownFieldBytes;
@@ -262,6 +258,29 @@ const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& desc) 
     for (std::size_t k = 0; k < d.table.size(); ++k) e.table[k] = d.table[k];
   }
   checkCount("interfaces", superIfaces, nextIface - superIfaces, n.interfaces);
+}
+
+}  // namespace
+
+const ClassRecord& buildClass(const ClassRecord*& cache, const ClassSpec& desc) {
+  if (cache) return *cache;
+  if (recordsByName().count(desc.name)) throw std::logic_error("class " + desc.name + " is built twice");
+  const ClassRecord* super = desc.superLookup ? desc.superLookup() : nullptr;
+  const ClassCounts& n = desc.counts;
+  ClassRecord* r = RuntimeNewClass(super, n.methodInfo, n.interfaces, n.events, n.fifth, n.properties,
+                                   n.classAttributes);
+  // Known before it is filled, so that the class's own members can find it.
+  cache = r;
+  recordsByName()[desc.name] = r;
+  try {
+    fillRecord(r, super, desc);
+  } catch (...) {
+    // No half-built record is left to find, so the next build fails the same
+    // way. The record itself stays in the store, unreachable.
+    cache = nullptr;
+    recordsByName().erase(desc.name);
+    throw;
+  }
   return *r;
 }
 

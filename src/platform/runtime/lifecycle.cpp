@@ -77,9 +77,11 @@ void RuntimeInit() {
 void setEventLoop(std::unique_ptr<EventLoop> loop) { state().loop = std::move(loop); }
 EventLoop& eventLoop() { return *state().loop; }
 
-void dispatchEvent(const std::function<void()>& event) {
+void dispatchEvent(const std::function<void()>& event) { runReportingExceptions(event); }
+
+void runReportingExceptions(const std::function<void()>& fn) {
   try {
-    event();
+    fn();
   } catch (const Raised& r) {
     RuntimeUnhandledException(r.exception().get());
   } catch (const std::exception& e) {
@@ -87,6 +89,8 @@ void dispatchEvent(const std::function<void()>& event) {
     // like one, so that neither the loop nor a toolkit's loop around it ends
     // the process.
     reportUnhandledError(e.what());
+  } catch (...) {
+    reportUnhandledError("an exception of no known class");
   }
 }
 

@@ -53,6 +53,9 @@ EventLoop& eventLoop();
 // through RuntimeUnhandledException, any other C++ exception by its message,
 // and the loop goes on.
 void dispatchEvent(const std::function<void()>& event);
+// Calls fn and reports what leaves it as dispatchEvent does, for framework
+// work that must not unwind, such as a finalizer run from a destructor.
+void runReportingExceptions(const std::function<void()>& fn);
 void postEvent(std::function<void()> event);
 
 // The exception helper: "( Ptr, Ptr ) as Object", a function that calls a

@@ -4,16 +4,26 @@
 #include <cstdlib>
 
 #include "platform/runtime/class_record.h"
+#include "platform/runtime/lifecycle.h"
 
 namespace rt {
 
 namespace {
 std::size_t gLiveObjects = 0;
 
+// Every finalizer of the chain runs, even after one of them raised: each
+// lets go of what its own class holds.
 void runFinalizers(Object& obj) {
   for (const ClassRecord* c = &obj.classRecord(); c; c = c->superclass) {
-    if (c->finalize) c->finalize(obj);
+    if (c->finalize) runReportingExceptions([&] { c->finalize(obj); });
   }
+}
+
+// A count that went wrong is a bug in the caller; stop before the memory is
+// touched again.
+[[noreturn]] void countingFault(const Object& obj, const char* what) {
+  std::fprintf(stderr, "runtime: %s (a %s)\n", what, obj.classRecord().name.str().c_str());
+  std::abort();
 }
 }  // namespace
 
@@ -36,18 +46,21 @@ void RuntimeLockObject(Object* obj) {
 
 void RuntimeUnlockObject(Object* obj) {
   if (!obj) return;
-  if (obj->count_ <= 0) {
-    // A release without a reference is a bug in the caller; stop before
-    // the memory is touched again.
-    std::fprintf(stderr, "runtime: release of an object that holds no reference\n");
-    std::abort();
-  }
+  if (obj->count_ <= 0) countingFault(*obj, "release of an object that holds no reference");
   if (--obj->count_ > 0) return;
-  // Weak watchers see the object gone before any finalizer runs.
-  if (obj->anchor_) *obj->anchor_ = nullptr;
-  obj->count_ = 1;  // keeps counting sane while finalizers run
-  runFinalizers(*obj);
-  obj->count_ = 0;
+  if (obj->stage_ == Object::Stage::Finalizing) {
+    // The reference the release in progress holds was let go by a finalizer.
+    countingFault(*obj, "a finalizer released its own object once more than it took it");
+  }
+  if (obj->stage_ == Object::Stage::Alive) {
+    // Weak watchers see the object gone before any finalizer runs.
+    if (obj->anchor_) *obj->anchor_ = nullptr;
+    obj->stage_ = Object::Stage::Finalizing;
+    obj->count_ = 1;  // the release in progress: finalizers may lock and unlock
+    runFinalizers(*obj);
+    obj->stage_ = Object::Stage::Finalized;
+    if (--obj->count_ > 0) return;  // a finalizer kept a reference: it lives on
+  }
   delete obj;
 }
 

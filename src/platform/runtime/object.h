@@ -44,8 +44,13 @@ class Object {
   friend void RuntimeLockObject(Object* obj);
   friend void RuntimeUnlockObject(Object* obj);
 
+  // Where the object is in its release: its finalizers run once, even when
+  // one of them takes a new reference and the object lives on.
+  enum class Stage : std::uint8_t { Alive, Finalizing, Finalized };
+
   const ClassRecord* class_;
   std::int32_t count_ = 1;
+  Stage stage_ = Stage::Alive;
   std::vector<std::byte> fields_;
   std::shared_ptr<Object*> anchor_;
   AttachedHandlers* handlers_ = nullptr;
@@ -53,6 +58,12 @@ class Object {
 
 // Raw counting, nil allowed. Program code uses Ref<T> instead.
 void RuntimeLockObject(Object* obj);
+// Releases one reference. The last one runs the class chain's finalizers,
+// then frees the object. A finalizer that raises is reported as an event
+// handler's exception is, and the release goes on. A finalizer that keeps a
+// new reference to its object keeps it alive (weak references read nil from
+// the first release on); its finalizers do not run again, and the release of
+// that last reference frees it.
 void RuntimeUnlockObject(Object* obj);
 // Locks the new reference, then unlocks the old one.
 void RuntimeLockUnlockObjects(Object* newer, Object* older);

@@ -44,8 +44,7 @@ void Application::openDocument(rt::Object* /*item*/) { rt::raiseEvent(*this, kOp
 void Application::doEvents(std::int32_t /*milliseconds*/) {}
 
 void Application::addMenuHandler(const rt::String& name, const rt::MethodSlot* handler) {
-  if (!handler) rt::RaiseNilObjectException(rt::String("Application._AddMenuHandler was given no handler"));
-  menuHandlers_.emplace_back(name, handler);
+  menuHandlers_.add(name, handler, "Application._AddMenuHandler");
 }
 
 void Application::addPollableObject(rt::Object* obj) { addUnique(pollables_, obj, "Application._AddPollableObject"); }
@@ -74,12 +73,7 @@ void Application::enableMenuItems() {
 
 void Application::callOpen() { rt::raiseEvent(*this, kOpen); }
 
-bool Application::handleMenuCommand(const rt::String& command) {
-  for (const auto& [name, handler] : menuHandlers_) {
-    if (name == command) return rt::callFn<bool()>(*handler, "%b%", *this);
-  }
-  return false;
-}
+bool Application::handleMenuCommand(const rt::String& command) { return menuHandlers_.handle(*this, command); }
 
 rt::Ref<rt::Object> Application::loadPictureFromBundle(const rt::String& /*name*/) { return nullptr; }
 rt::Ref<rt::Object> Application::loadBundleSound(const rt::String& /*name*/) { return nullptr; }

@@ -7,6 +7,7 @@
 
 #include "platform/runtime/class_record.h"
 #include "platform/runtime/object.h"
+#include "platform/ui/menu_handlers.h"
 #include "platform/ui/model.h"
 
 namespace ui {
@@ -47,7 +48,7 @@ class Application : public Model {
   std::size_t trayItemCount() const { return trayItems_.size(); }
 
  private:
-  std::vector<std::pair<rt::String, const rt::MethodSlot*>> menuHandlers_;
+  MenuHandlers menuHandlers_;
   std::vector<rt::Ref<rt::Object>> pollables_;
   std::vector<rt::Ref<rt::Object>> trayItems_;
 };

@@ -168,8 +168,7 @@ void RectControl::acceptMacDataDrop(const rt::String& type) { addDropType(rt::Ru
 void RectControl::acceptRawDataDrop(const rt::String& type) { addDropType(rt::RuntimeAddString("raw:", type)); }
 
 void RectControl::addMenuHandler(const rt::String& name, const rt::MethodSlot* handler) {
-  if (!handler) rt::RaiseNilObjectException(rt::String("RectControl._AddMenuHandler was given no handler"));
-  menuHandlers_.emplace_back(name, handler);
+  menuHandlers_.add(name, handler, "RectControl._AddMenuHandler");
 }
 
 void RectControl::move(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h) {

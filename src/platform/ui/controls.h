@@ -10,6 +10,7 @@
 #include "platform/runtime/class_record.h"
 #include "platform/runtime/object.h"
 #include "platform/runtime/string.h"
+#include "platform/ui/menu_handlers.h"
 #include "platform/ui/model.h"
 
 namespace ui {
@@ -127,7 +128,7 @@ class RectControl : public Control {
   // Whether the native pane exists (CreatePane has run).
   bool paneCreated() const { return paneCreated_; }
   // Menu handlers added through _AddMenuHandler, by name.
-  const std::vector<std::pair<rt::String, const rt::MethodSlot*>>& menuHandlers() const { return menuHandlers_; }
+  const MenuHandlers& menuHandlers() const { return menuHandlers_; }
 
   // Default construction, then the CreatePane event.
   void construct() override;
@@ -168,7 +169,7 @@ class RectControl : public Control {
   void addDropType(const rt::String& type);
   void setMouse(std::int32_t x, std::int32_t y);
   bool paneCreated_ = false;
-  std::vector<std::pair<rt::String, const rt::MethodSlot*>> menuHandlers_;
+  MenuHandlers menuHandlers_;
 };
 
 class TextArea : public RectControl {

@@ -253,8 +253,7 @@ void Window::addControlSlot(const rt::String& name, rt::Object* control) {
 }
 
 void Window::addMenuHandler(const rt::String& name, const rt::MethodSlot* handler) {
-  if (!handler) rt::RaiseNilObjectException(rt::String("Window._AddMenuHandler was given no handler"));
-  menuHandlers_.emplace_back(name, handler);
+  menuHandlers_.add(name, handler, "Window._AddMenuHandler");
 }
 
 rt::Ref<rt::Object> Window::self() { return rt::Ref<rt::Object>::retain(this); }
@@ -314,12 +313,7 @@ void Window::callDeactivated() {
   rt::raiseEvent(*this, wevent::kDeactivate);
 }
 
-bool Window::handleMenuCommand(const rt::String& command) {
-  for (const auto& [name, handler] : menuHandlers_) {
-    if (name == command) return rt::callFn<bool()>(*handler, "%b%", *this);
-  }
-  return false;
-}
+bool Window::handleMenuCommand(const rt::String& command) { return menuHandlers_.handle(*this, command); }
 
 void Window::unifiedClose() {
   rt::Ref<Window> keep = rt::Ref<Window>::retain(this);

@@ -11,6 +11,7 @@
 #include "platform/runtime/object.h"
 #include "platform/runtime/string.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/menu_handlers.h"
 #include "platform/ui/model.h"
 
 namespace ui {
@@ -122,7 +123,7 @@ class Window : public Model {
   void setControlsActive(bool active);
   std::vector<rt::Ref<Control>> controls_;
   std::vector<rt::String> names_;  // parallel to controls_
-  std::vector<std::pair<rt::String, const rt::MethodSlot*>> menuHandlers_;
+  MenuHandlers menuHandlers_;
   bool open_ = false;
   bool constructed_ = false;
 };
