@@ -195,6 +195,22 @@ TEST_F(MenusAndLoop, PostedEventsRunInOrderOnTheQtLoopAndAFailingOneIsReported) 
   EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4}));
 }
 
+TEST_F(MenusAndLoop, ARunFromInsideAnEventKeepsTheLoopAndTheQuitItemStillEndsIt) {
+  QAction* quit = actionOf("FileQuit");
+  ASSERT_NE(quit, nullptr);
+  std::vector<std::string> seen;
+  rt::postEvent([&] {
+    seen.push_back("nested run");
+    rt::RuntimeRun();
+    seen.push_back("nested run returned");
+  });
+  rt::postEvent([&] { seen.push_back("inside"); });
+  rt::postEvent([quit] { quit->trigger(); });
+  runLoop();
+  EXPECT_TRUE(rt::quitRequested());
+  EXPECT_EQ(seen, (std::vector<std::string>{"nested run", "inside", "nested run returned"}));
+}
+
 void startUp() {
   rt::postEvent([] { rt::RuntimeQuit(); });
 }
