@@ -125,26 +125,26 @@ void scriptedFinalizer(Object& self) {
   if (script.action == FinalizerScript::RaiseCpp) throw std::runtime_error("finalizer broke");
 }
 
-const ClassRecord& FinalizedBaseClass() {
-  static const ClassRecord* cache = nullptr;
+// A subclass that adds nothing to its superclass but a finalizer.
+const ClassRecord& finalizingClass(const ClassRecord*& cache, const char* name,
+                                   const ClassRecord* (*superLookup)(), ClassRoutine finalize) {
   ClassSpec desc;
-  desc.name = "FinalizedBase";
-  desc.superLookup = [] { return &ThingClass(); };
+  desc.name = name;
+  desc.superLookup = superLookup;
   desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
   desc.slotCount = 2;
-  desc.finalize = [](Object&) { ++script.baseRuns; };
+  desc.finalize = finalize;
   return buildClass(cache, desc);
+}
+
+const ClassRecord& FinalizedBaseClass() {
+  static const ClassRecord* cache = nullptr;
+  return finalizingClass(cache, "FinalizedBase", [] { return &ThingClass(); }, [](Object&) { ++script.baseRuns; });
 }
 
 const ClassRecord& FinalizedClass() {
   static const ClassRecord* cache = nullptr;
-  ClassSpec desc;
-  desc.name = "Finalized";
-  desc.superLookup = [] { return &FinalizedBaseClass(); };
-  desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
-  desc.slotCount = 2;
-  desc.finalize = scriptedFinalizer;
-  return buildClass(cache, desc);
+  return finalizingClass(cache, "Finalized", [] { return &FinalizedBaseClass(); }, scriptedFinalizer);
 }
 
 class Finalizers : public ::testing::Test {
@@ -205,13 +205,8 @@ TEST_F(Finalizers, AFinalizerThatRaisesIsReportedOnceAndTheReleaseCompletes) {
 
 void releaseAnObjectWhoseFinalizerReleasesItAgain() {
   static const ClassRecord* cache = nullptr;
-  ClassSpec desc;
-  desc.name = "OverReleasing";
-  desc.superLookup = [] { return &ThingClass(); };
-  desc.counts = {.methodInfo = 1, .events = 1, .properties = 1};
-  desc.slotCount = 2;
-  desc.finalize = [](Object& self) { RuntimeUnlockObject(&self); };
-  Ref<Thing> t = newThing(buildClass(cache, desc));
+  Ref<Thing> t = newThing(finalizingClass(
+      cache, "OverReleasing", [] { return &ThingClass(); }, [](Object& self) { RuntimeUnlockObject(&self); }));
 }
 
 TEST(ObjectDeathTest, AFinalizerThatReleasesItsObjectOnceTooOftenStopsNamingTheClass) {
