@@ -1,8 +1,9 @@
 // The runtime's run loop on Qt's: run() is the application's exec() until
 // quit(). A run() from inside an event runs a nested loop, and quit() ends
-// every run in progress, as with the headless loop. post() queues an event for the GUI thread; queued events are
-// delivered one at a time through the runtime's event dispatch, in the order
-// posted, between Qt's own events (input, painting, timers).
+// every run in progress, as with the headless loop. post() queues an event
+// for the GUI thread; queued events are delivered one at a time through the
+// runtime's event dispatch, in the order posted, between Qt's own events
+// (input, painting, timers).
 #pragma once
 
 #include <functional>

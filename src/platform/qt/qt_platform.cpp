@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-
 #include <QtGlobal>
 
 #include <cstdio>

@@ -127,8 +127,6 @@ class RectControl : public Control {
   rt::String acceptedDropTypes() const;
   // Whether the native pane exists (CreatePane has run).
   bool paneCreated() const { return paneCreated_; }
-  // Menu handlers added through _AddMenuHandler, by name.
-  const MenuHandlers& menuHandlers() const { return menuHandlers_; }
 
   // Default construction, then the CreatePane event.
   void construct() override;

@@ -18,7 +18,6 @@ class MenuHandlers {
   // Runs the first handler added under the command's name ("%b%") on the
   // receiver and gives its answer; false when there is none.
   bool handle(rt::Object& receiver, const rt::String& command) const;
-  const std::vector<std::pair<rt::String, rt::MethodSlot>>& entries() const { return entries_; }
 
  private:
   std::vector<std::pair<rt::String, rt::MethodSlot>> entries_;
